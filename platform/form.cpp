@@ -1,0 +1,366 @@
+#include "form.h"
+
+#include <algorithm>
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include "message_service.h"
+#include "regional_settings.h"
+#include "runtime_error.h"
+#include "virtual_keys.h"
+#include "window_service.h"
+
+namespace platform {
+
+namespace {
+
+int& unhandledErrors()
+{
+    static int count = 0;
+    return count;
+}
+
+void reportUnhandled(int number, const QString& description)
+{
+    ++unhandledErrors();
+    msgBox(QStringLiteral("Ошибка выполнения '%1':\n\n%2").arg(number).arg(description), MessageIcon::Stop);
+}
+
+Qt::WindowFlags flagsFor(Frame frame)
+{
+    const Qt::WindowFlags common = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                   | Qt::WindowCloseButtonHint;
+    switch (frame) {
+    case Frame::Sizable:
+        return Qt::Window | common | Qt::WindowMinMaxButtonsHint;
+    case Frame::FixedSingle:
+        return Qt::Window | common | Qt::WindowMinimizeButtonHint;
+    case Frame::FixedDialog:
+        break;
+    }
+    return Qt::Dialog | common;
+}
+
+bool takesTabFocus(const QWidget* control)
+{
+    return (control->focusPolicy() & Qt::TabFocus) && control->isEnabled() && !control->isHidden();
+}
+
+}  // namespace
+
+int unhandledErrorCount()
+{
+    return unhandledErrors();
+}
+
+Form::Form(const QString& name, const QString& caption, Frame frame)
+    : QWidget(nullptr, flagsFor(frame)), frame_(frame)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    installEventFilter(this);
+}
+
+Form::~Form() = default;
+
+void Form::Form_Load()
+{
+}
+
+void Form::titleBarClose()
+{
+}
+
+bool Form::isLive() const
+{
+    return !unloaded_ && !windows().ending();
+}
+
+void Form::setClientSizeTwips(double width, double height)
+{
+    const QSize client(twipsToPixels(width), twipsToPixels(height));
+    if (frame_ == Frame::Sizable)
+        resize(client);
+    else
+        setFixedSize(client);
+}
+
+void Form::setOuterSizeTwips(double width, double height)
+{
+    const QSizeF allowance = frameAllowanceTwips(frame_);
+    setClientSizeTwips(width - allowance.width(), height - allowance.height());
+}
+
+QSizeF Form::outerSizeTwips() const
+{
+    const QSize frameSize = frameGeometry().size();
+    if (isVisible() && frameSize != size())
+        return QSizeF(pixelsToTwips(frameSize.width()), pixelsToTwips(frameSize.height()));
+    const QSizeF allowance = frameAllowanceTwips(frame_);
+    return QSizeF(pixelsToTwips(width()) + allowance.width(), pixelsToTwips(height()) + allowance.height());
+}
+
+void Form::centreOnScreen()
+{
+    const QScreen* target = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!target)
+        return;
+    const QRect available = target->availableGeometry();
+    const QSizeF outer = outerSizeTwips();
+    const float left = (static_cast<float>(pixelsToTwips(available.width())) - static_cast<float>(outer.width())) / 2;
+    const float top = (static_cast<float>(pixelsToTwips(available.height())) - static_cast<float>(outer.height())) / 2;
+    move(available.x() + twipsToPixels(left), available.y() + twipsToPixels(top));
+}
+
+void Form::settleTabOrder() const
+{
+    if (designTabIndices_.empty())
+        return;
+    std::stable_sort(designTabIndices_.begin(), designTabIndices_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [index, control] : designTabIndices_)
+        tabOrder_.push_back(control);
+    designTabIndices_.clear();
+}
+
+void Form::setTabIndex(QWidget* control, int index)
+{
+    settleTabOrder();
+    std::erase(tabOrder_, control);
+    const auto place = std::min<std::size_t>(static_cast<std::size_t>(std::max(index, 0)), tabOrder_.size());
+    tabOrder_.insert(tabOrder_.begin() + static_cast<std::ptrdiff_t>(place), control);
+    applyTabOrder();
+}
+
+int Form::tabIndex(QWidget* control) const
+{
+    settleTabOrder();
+    const auto it = std::find(tabOrder_.begin(), tabOrder_.end(), control);
+    return it == tabOrder_.end() ? -1 : static_cast<int>(it - tabOrder_.begin());
+}
+
+void Form::applyTabOrder()
+{
+    settleTabOrder();
+    QWidget* previous = nullptr;
+    for (QWidget* control : tabOrder_) {
+        if (!(control->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+QWidget* Form::firstInTabOrder() const
+{
+    settleTabOrder();
+    for (QWidget* control : tabOrder_) {
+        if (takesTabFocus(control))
+            return control;
+    }
+    return nullptr;
+}
+
+void Form::focusFirstControl()
+{
+    if (QWidget* first = firstInTabOrder())
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+QFont Form::classicFont(double pointSize, bool bold)
+{
+    // MS Sans Serif where it exists, otherwise the platform's sans-serif.
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+void Form::watch(QWidget* control)
+{
+    control->installEventFilter(this);
+}
+
+QPushButton* Form::addButton(const QString& name, const QString& caption, const QString& toolTip, double left,
+                             double top, double width, double height, int tabIndex)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setToolTip(toolTip);
+    // Enter presses the focused button, as Space does.
+    button->setAutoDefault(true);
+    button->setGeometry(twipsRect(left, top, width, height));
+    watch(button);
+    designTabIndices_.emplace_back(tabIndex, button);
+    return button;
+}
+
+QLineEdit* Form::addTextBox(const QString& name, double left, double top, double width, double height, int tabIndex)
+{
+    auto* box = new QLineEdit(this);
+    box->setObjectName(name);
+    box->setGeometry(twipsRect(left, top, width, height));
+    watch(box);
+    designTabIndices_.emplace_back(tabIndex, box);
+    return box;
+}
+
+QLabel* Form::addLabel(const QString& name, const QString& text, double left, double top, double width, double height)
+{
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(twipsRect(left, top, width, height));
+    return label;
+}
+
+QLabel* Form::addPicture(const QString& name, const QPixmap& picture, double left, double top)
+{
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    label->setPixmap(picture);
+    label->setGeometry(QRect(twipsRect(left, top, 0, 0).topLeft(), picture.deviceIndependentSize().toSize()));
+    return label;
+}
+
+QFrame* Form::addLine(const QString& name, double x1, double y1, double x2, double y2)
+{
+    auto* line = new QFrame(this);
+    line->setObjectName(name);
+    const bool horizontal = y1 == y2;
+    line->setFrameShape(horizontal ? QFrame::HLine : QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    const QRect from = twipsRect(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1));
+    // A sunken line is two pixels thick, centred on the line's coordinates.
+    line->setGeometry(horizontal ? QRect(from.left(), from.top() - 1, from.width(), 2)
+                                 : QRect(from.left() - 1, from.top(), 2, from.height()));
+    return line;
+}
+
+void Form::onClick(QPushButton* button, std::function<void()> handler)
+{
+    connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
+        if (isLive())
+            runGuarded(handler);
+    });
+}
+
+void Form::onKeyDown(QWidget* control, std::function<void(int)> handler)
+{
+    handlers_[control].keyDown = std::move(handler);
+}
+
+void Form::onGotFocus(QWidget* control, std::function<void()> handler)
+{
+    handlers_[control].gotFocus = std::move(handler);
+}
+
+void Form::onLostFocus(QWidget* control, std::function<void()> handler)
+{
+    handlers_[control].lostFocus = std::move(handler);
+}
+
+void Form::moveFocusLater(QWidget* target)
+{
+    QTimer::singleShot(0, target, [this, target = QPointer<QWidget>(target)] {
+        if (target && isLive())
+            target->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+void Form::runGuarded(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const RuntimeError& error) {
+        reportUnhandled(error.number(), fromUtf8(error.description()));
+    } catch (const std::exception& error) {
+        reportUnhandled(0, QString::fromLocal8Bit(error.what()));
+    }
+}
+
+bool Form::keyPress(QObject* watched, QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_F1 && helpTopic_ > 0) {
+        const int topic = helpTopic_;
+        runGuarded([topic] { windows().showHelp(topic); });
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        if (cancelButton_ && cancelButton_->isEnabled())
+            cancelButton_->click();
+        return true;  // Esc does nothing else in any window
+    }
+    if (const auto it = handlers_.constFind(watched); it != handlers_.cend() && it->keyDown) {
+        const int keyCode = toWinVk(*event);
+        runGuarded([&] { it->keyDown(keyCode); });
+    }
+    // Alt with a letter that is no access key types nothing, as on Windows.
+    if ((event->modifiers() & Qt::AltModifier) && qobject_cast<QLineEdit*>(watched) && !event->text().isEmpty()
+        && event->text().at(0).isPrint())
+        return true;
+    return false;
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!isLive())
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return keyPress(watched, static_cast<QKeyEvent*>(event));
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        // Another window coming to the front, or a popup, moves no focus
+        // inside this window.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            break;
+        const auto it = handlers_.constFind(watched);
+        if (it == handlers_.cend())
+            break;
+        const auto& handler = event->type() == QEvent::FocusIn ? it->gotFocus : it->lostFocus;
+        if (handler)
+            runGuarded(handler);
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (isLive())
+        runGuarded([this] { titleBarClose(); });
+}
+
+bool Form::event(QEvent* event)
+{
+    // The load step centred the window with the frame that its sizes assume;
+    // once the window manager has drawn the real one, centre by that.
+    if (event->type() == QEvent::Paint && !centredWithRealFrame_ && isLive()) {
+        centredWithRealFrame_ = true;
+        if (frameGeometry().size() != size())
+            centreOnScreen();
+    }
+    return QWidget::event(event);
+}
+
+}  // namespace platform

@@ -1,0 +1,135 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QHash>
+#include <QString>
+#include <QWidget>
+
+#include "twips.h"
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace platform {
+
+// The base of every window: what the forms runtime gave a window and Qt does
+// not. Geometry in twips, centring, classic tab indices, Enter and Space on
+// the focused button, Esc for a cancel button, F1 for help, key-down handlers
+// with virtual-key codes, got- and lost-focus handlers, and handlers that
+// never let a run-time error reach Qt's event loop.
+//
+// The window service creates, loads, shows and unloads forms; a form never
+// closes itself.
+class Form : public QWidget {
+    Q_OBJECT
+
+public:
+    Form(const QString& name, const QString& caption, Frame frame);
+    ~Form() override;
+
+    // The load step, run by the window service on every creation, before the
+    // window becomes visible. May raise a run-time error, which reaches the
+    // code that showed the window.
+    virtual void Form_Load();
+
+    // What the close button of the title bar does. The window itself never
+    // closes that way: every window is left through its own buttons.
+    virtual void titleBarClose();
+
+    // False from the moment the window is unloaded or the program ends: no
+    // handler of the window runs after that.
+    bool isLive() const;
+
+    Frame frame() const { return frame_; }
+    void setClientSizeTwips(double width, double height);
+    void setOuterSizeTwips(double width, double height);
+    // The outer size: the real frame once the window manager has reported it,
+    // otherwise the frame the window sizes assume.
+    QSizeF outerSizeTwips() const;
+    // Left = (screen width - window width) / 2, Top likewise, halves in single precision.
+    void centreOnScreen();
+
+    // Giving a control a tab index moves it to that place in the tab order
+    // and shifts the controls from that place on by one.
+    void setTabIndex(QWidget* control, int index);
+    int tabIndex(QWidget* control) const;
+    // The control with the lowest tab index that can take the focus.
+    QWidget* firstInTabOrder() const;
+    void focusFirstControl();
+
+    int helpTopic() const { return helpTopic_; }
+
+protected:
+    // Design: controls placed in twips relative to the client area.
+    QPushButton* addButton(const QString& name, const QString& caption, const QString& toolTip, double left,
+                           double top, double width, double height, int tabIndex);
+    QLineEdit* addTextBox(const QString& name, double left, double top, double width, double height, int tabIndex);
+    QLabel* addLabel(const QString& name, const QString& text, double left, double top, double width, double height);
+    QLabel* addPicture(const QString& name, const QPixmap& picture, double left, double top);
+    QFrame* addLine(const QString& name, double x1, double y1, double x2, double y2);
+    static QFont classicFont(double pointSize, bool bold = false);
+
+    void setHelpTopic(int topic) { helpTopic_ = topic; }
+    // Esc presses this button, whatever has the focus.
+    void setCancelButton(QPushButton* button) { cancelButton_ = button; }
+
+    template <class Window>
+    void onClick(QPushButton* button, void (Window::*handler)());
+    void onClick(QPushButton* button, std::function<void()> handler);
+    void onKeyDown(QWidget* control, std::function<void(int keyCode)> handler);
+    void onGotFocus(QWidget* control, std::function<void()> handler);
+    void onLostFocus(QWidget* control, std::function<void()> handler);
+
+    // Moves the focus once the focus change under way has finished, so that a
+    // lost-focus handler never runs inside another one.
+    void moveFocusLater(QWidget* target);
+
+    // Runs a handler; a run-time error it does not handle itself is reported
+    // and the program goes on.
+    void runGuarded(const std::function<void()>& handler);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    friend class WindowService;
+    void markUnloaded() { unloaded_ = true; }
+    void watch(QWidget* control);
+    void settleTabOrder() const;
+    void applyTabOrder();
+    bool keyPress(QObject* watched, QKeyEvent* event);
+
+    struct Handlers {
+        std::function<void(int)> keyDown;
+        std::function<void()> gotFocus;
+        std::function<void()> lostFocus;
+    };
+
+    Frame frame_;
+    bool unloaded_ = false;
+    bool centredWithRealFrame_ = false;
+    int helpTopic_ = 0;
+    QPushButton* cancelButton_ = nullptr;
+    // Controls with their tab indices as designed, until the first use sorts them.
+    mutable std::vector<std::pair<int, QWidget*>> designTabIndices_;
+    mutable std::vector<QWidget*> tabOrder_;
+    QHash<QObject*, Handlers> handlers_;
+};
+
+template <class Window>
+void Form::onClick(QPushButton* button, void (Window::*handler)())
+{
+    Window* window = static_cast<Window*>(this);
+    onClick(button, [window, handler] { (window->*handler)(); });
+}
+
+// The number of run-time errors that no handler of the program handled; each
+// was reported in a message box.
+int unhandledErrorCount();
+
+}  // namespace platform

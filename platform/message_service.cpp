@@ -1,0 +1,70 @@
+#include "message_service.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+
+#include "application_data.h"
+#include "regional_settings.h"
+
+namespace platform {
+
+namespace {
+
+QMessageBox::Icon qtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Application-modal boxes that run their own event loop until closed.
+class QtMessageService final : public MessageService {
+public:
+    void show(const QString& text, const QString& title, MessageIcon icon) override
+    {
+        // A closed box does not hand the activation back by itself: the
+        // window the user was in gets it back, if it still exists.
+        const QPointer<QWidget> active = QApplication::activeWindow();
+        QMessageBox box(qtIcon(icon), title, text, QMessageBox::Ok);
+        box.setObjectName("MsgBox");
+        box.setWindowModality(Qt::ApplicationModal);
+        box.exec();
+        if (active && active->isVisible())
+            active->activateWindow();
+    }
+};
+
+MessageService*& current()
+{
+    static MessageService* service = nullptr;
+    return service;
+}
+
+}  // namespace
+
+MessageService& messageService()
+{
+    static QtMessageService real;
+    return current() ? *current() : real;
+}
+
+void setMessageService(MessageService* service)
+{
+    current() = service;
+}
+
+void msgBox(const QString& text, MessageIcon icon, const QString& title)
+{
+    messageService().show(text, title.isEmpty() ? fromUtf8(applicationTitle()) : title, icon);
+}
+
+}  // namespace platform

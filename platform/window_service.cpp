@@ -1,0 +1,103 @@
+#include "window_service.h"
+
+#include <algorithm>
+
+#include <QCoreApplication>
+
+#include "form.h"
+
+namespace platform {
+
+WindowService& windows()
+{
+    static WindowService service;
+    return service;
+}
+
+void WindowService::registerWindow(const QString& name, Factory factory)
+{
+    factories_[name] = std::move(factory);
+}
+
+Form* WindowService::show(const QString& name)
+{
+    if (Form* open = find(name)) {
+        if (open->isMinimized())
+            open->showNormal();
+        open->raise();
+        open->activateWindow();
+        return open;
+    }
+    const auto factory = factories_.find(name);
+    Q_ASSERT_X(factory != factories_.end(), "WindowService::show", qPrintable(name));
+    if (factory == factories_.end())
+        return nullptr;
+
+    Form* form = factory->second();
+    open_.push_back(form);
+    try {
+        form->Form_Load();
+    } catch (...) {
+        std::erase(open_, form);
+        delete form;
+        throw;
+    }
+    form->show();
+    form->raise();
+    form->activateWindow();
+    form->focusFirstControl();
+    return form;
+}
+
+void WindowService::unload(Form* form)
+{
+    if (!form || std::find(open_.begin(), open_.end(), form) == open_.end())
+        return;
+    std::erase(open_, form);
+    form->markUnloaded();
+    form->hide();
+    dying_.emplace_back(form);
+    form->deleteLater();
+}
+
+void WindowService::endProgram()
+{
+    ending_ = true;
+    for (Form* form : open_) {
+        form->markUnloaded();
+        form->hide();
+        dying_.emplace_back(form);
+        form->deleteLater();
+    }
+    open_.clear();
+    QCoreApplication::exit(0);
+}
+
+void WindowService::destroyAll()
+{
+    for (Form* form : open_)
+        dying_.emplace_back(form);
+    open_.clear();
+    for (const auto& form : dying_)
+        delete form.data();
+    dying_.clear();
+}
+
+Form* WindowService::find(const QString& name) const
+{
+    const auto it = std::find_if(open_.begin(), open_.end(), [&](Form* form) { return form->objectName() == name; });
+    return it == open_.end() ? nullptr : *it;
+}
+
+std::vector<Form*> WindowService::openWindows() const
+{
+    return open_;
+}
+
+void WindowService::showHelp(int topic)
+{
+    if (helpViewer_)
+        helpViewer_(topic);
+}
+
+}  // namespace platform
