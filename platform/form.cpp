@@ -180,8 +180,12 @@ void Form::focusFirstControl()
 
 QFont Form::classicFont(double pointSize, bool bold)
 {
-    // MS Sans Serif where it exists, otherwise the platform's sans-serif.
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // MS Sans Serif where it exists, otherwise a sans-serif of the same
+    // widths (Arial's, or Liberation Sans, which has Arial's metrics), so
+    // that captions fit their controls; at last the platform's sans-serif.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);

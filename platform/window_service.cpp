@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include <QCoreApplication>
+#include <QApplication>
 
 #include "form.h"
 
@@ -32,6 +32,10 @@ Form* WindowService::show(const QString& name)
     Q_ASSERT_X(factory != factories_.end(), "WindowService::show", qPrintable(name));
     if (factory == factories_.end())
         return nullptr;
+
+    // Several moves close the window they leave before they show the next
+    // one: the program must not end when for a moment no window is open.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     Form* form = factory->second();
     open_.push_back(form);

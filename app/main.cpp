@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "startup.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    startProgram();
+    return QApplication::exec();
+}

@@ -1,0 +1,59 @@
+#include "Baza_frm.h"
+
+#include <QIcon>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "window_service.h"
+
+namespace {
+const QString Caption = QStringLiteral("           Решение системы линейных уравнений методом вращения");
+}
+
+Baza_frm::Baza_frm()
+    : Form(QStringLiteral("Baza_frm"), Caption, platform::Frame::FixedSingle)
+{
+    setClientSizeTwips(7455, 6000);
+    setWindowIcon(QIcon(QStringLiteral(":/icon_main.png")));
+    setHelpTopic(1);
+    addPicture(QStringLiteral("Picture"), QPixmap(QStringLiteral(":/rose.jpg")), 0, 0);
+
+    OProgr_cmd = addButton(QStringLiteral("OProgr_cmd"), QStringLiteral("О &программе"),
+                           QStringLiteral("Описание программы"), 5160, 480, 1695, 855, 2);
+    Start_cmd = addButton(QStringLiteral("Start_cmd"), QStringLiteral("&Начать работу"),
+                          QStringLiteral("Начать вычисления"), 5160, 2520, 1695, 975, 0);
+    Exit_cmd = addButton(QStringLiteral("Exit_cmd"), QStringLiteral("&Выход"), QStringLiteral("Выход из программы"),
+                         5160, 4440, 1695, 855, 1);
+    for (QPushButton* button : {OProgr_cmd, Start_cmd, Exit_cmd})
+        button->setFont(classicFont(9.75));
+
+    onClick(Start_cmd, &Baza_frm::Start_cmd_Click);
+    onClick(OProgr_cmd, &Baza_frm::OProgr_cmd_Click);
+    onClick(Exit_cmd, &Baza_frm::Exit_cmd_Click);
+}
+
+void Baza_frm::Form_Load()
+{
+    centreOnScreen();
+}
+
+void Baza_frm::titleBarClose()
+{
+    Exit_cmd_Click();
+}
+
+void Baza_frm::Start_cmd_Click()
+{
+    platform::windows().unload(this);
+    platform::windows().show(QStringLiteral("Nachalo_frm"));
+}
+
+void Baza_frm::OProgr_cmd_Click()
+{
+    platform::windows().show(QStringLiteral("OProgramme_frm"));
+}
+
+void Baza_frm::Exit_cmd_Click()
+{
+    platform::windows().show(QStringLiteral("Exit_frm"));
+}

@@ -1,0 +1,49 @@
+#include "Exit_frm.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+#include "window_service.h"
+
+namespace {
+const QString Caption = QStringLiteral("                      Выход из программы");
+}
+
+Exit_frm::Exit_frm()
+    : Form(QStringLiteral("Exit_frm"), Caption, platform::Frame::FixedDialog)
+{
+    setClientSizeTwips(4845, 2550);
+    setWindowIcon(QIcon(QStringLiteral(":/icon_exit.png")));
+
+    Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Вы действительно хотите выйти?"), 120, 720, 4695, 495);
+    Label1->setFont(classicFont(13.5));
+    OKButton = addButton(QStringLiteral("OKButton"), QStringLiteral("&Да"), QStringLiteral("Подтверждение выхода"), 720,
+                         1680, 1215, 375, 1);
+    CancelButton = addButton(QStringLiteral("CancelButton"), QStringLiteral("&Нет"), QStringLiteral("Возврат в программу"),
+                             2760, 1680, 1215, 375, 0);
+
+    // No default or cancel button: Enter and Space press the focused one, Esc nothing.
+    onClick(OKButton, &Exit_frm::OKButton_Click);
+    onClick(CancelButton, &Exit_frm::CancelButton_Click);
+}
+
+void Exit_frm::Form_Load()
+{
+    centreOnScreen();
+}
+
+void Exit_frm::titleBarClose()
+{
+    CancelButton_Click();
+}
+
+void Exit_frm::OKButton_Click()
+{
+    platform::windows().endProgram();
+}
+
+void Exit_frm::CancelButton_Click()
+{
+    platform::windows().unload(this);
+}

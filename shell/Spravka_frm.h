@@ -1,0 +1,30 @@
+#pragma once
+
+#include "form.h"
+
+class QPushButton;
+class QTextBrowser;
+
+// The help window: one topic of the program's help at a time, for F1.
+class Spravka_frm : public platform::Form {
+    Q_OBJECT
+
+public:
+    Spravka_frm();
+
+    void Form_Load() override;
+    void titleBarClose() override;
+
+    void showTopic(int topic);
+    int topic() const { return topic_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Close_cmd_Click();
+
+    QTextBrowser* Text_brw;
+    QPushButton* Close_cmd;
+    int topic_ = 0;
+};

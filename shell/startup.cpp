@@ -1,0 +1,49 @@
+#include "startup.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "Baza_frm.h"
+#include "Exit_frm.h"
+#include "Spravka_frm.h"
+#include "application_data.h"
+#include "regional_settings.h"
+#include "window_service.h"
+
+namespace {
+
+// The map of the program's windows: every move between them names one of these.
+void registerWindows(platform::WindowService& service)
+{
+    service.registerWindow(QStringLiteral("Baza_frm"), [] { return new Baza_frm; });
+    service.registerWindow(QStringLiteral("Exit_frm"), [] { return new Exit_frm; });
+    service.registerWindow(QStringLiteral("Spravka_frm"), [] { return new Spravka_frm; });
+}
+
+void showHelpTopic(int topic)
+{
+    auto* help = static_cast<Spravka_frm*>(platform::windows().show(QStringLiteral("Spravka_frm")));
+    help->showTopic(topic);
+}
+
+}  // namespace
+
+void startProgram()
+{
+    // The pictures and help pages live in the windows library, a static one.
+    Q_INIT_RESOURCE(teskora);
+    QApplication::setApplicationName(QStringLiteral("teskora"));
+    QApplication::setApplicationVersion(QString::fromStdString(platform::versionText()).mid(8));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon_main.png")));
+    platform::readRegionalSettings();
+
+    platform::WindowService& service = platform::windows();
+    service.restart();
+    registerWindows(service);
+    service.setHelpViewer(showHelpTopic);
+    // Whatever is left of the windows goes with the event loop.
+    static const bool cleanupConnected =
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] { platform::windows().destroyAll(); });
+    Q_UNUSED(cleanupConnected);
+    service.show(QStringLiteral("Baza_frm"));
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <functional>
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "form.h"
+
+// A small window of the kind the program has: two buttons and a box, with
+// hooks the tests can set.
+class TestForm : public platform::Form {
+public:
+    explicit TestForm(const QString& name = QStringLiteral("Test_frm"),
+                      platform::Frame frame = platform::Frame::FixedSingle)
+        : Form(name, QStringLiteral("  Проверка"), frame)
+    {
+        setClientSizeTwips(4500, 3000);
+        box = addTextBox(QStringLiteral("Text1"), 120, 120, 1500, 285, 2);
+        first = addButton(QStringLiteral("First_cmd"), QStringLiteral("&Первая"), QString(), 120, 600, 1215, 375, 0);
+        second = addButton(QStringLiteral("Second_cmd"), QStringLiteral("&Вторая"), QString(), 1500, 600, 1215, 375, 1);
+        onClick(first, [this] { ++firstClicks; if (onFirst) onFirst(); });
+        onClick(second, [this] { ++secondClicks; });
+    }
+
+    void Form_Load() override
+    {
+        ++loads;
+        loadedWhileVisible = isVisible();
+        if (failLoad)
+            platform::raiseOverflow();
+    }
+
+    void titleBarClose() override { ++titleBarCloses; }
+
+    using Form::moveFocusLater;
+    using Form::onGotFocus;
+    using Form::onKeyDown;
+    using Form::onLostFocus;
+    using Form::runGuarded;
+    using Form::setCancelButton;
+    using Form::setHelpTopic;
+
+    QLineEdit* box;
+    QPushButton* first;
+    QPushButton* second;
+    int firstClicks = 0;
+    int secondClicks = 0;
+    int loads = 0;
+    int titleBarCloses = 0;
+    bool loadedWhileVisible = true;
+    inline static bool failLoad = false;
+    std::function<void()> onFirst;
+};
