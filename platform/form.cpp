@@ -67,6 +67,8 @@ Form::Form(const QString& name, const QString& caption, Frame frame)
 {
     setObjectName(name);
     setWindowTitle(caption);
+    // The classic default font of windows and their controls.
+    setFont(classicFont(8.25));
     setAttribute(Qt::WA_QuitOnClose, false);
     installEventFilter(this);
 }
@@ -358,11 +360,20 @@ void Form::closeEvent(QCloseEvent* event)
 bool Form::event(QEvent* event)
 {
     // The load step centred the window with the frame that its sizes assume;
-    // once the window manager has drawn the real one, centre by that.
-    if (event->type() == QEvent::Paint && !centredWithRealFrame_ && isLive()) {
-        centredWithRealFrame_ = true;
-        if (frameGeometry().size() != size())
+    // once the window manager has drawn the real one, centre by that, once.
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Paint:
+    case QEvent::WindowActivate:
+        if (!centredWithRealFrame_ && isLive() && isVisible() && frameGeometry().size() != size()) {
+            centredWithRealFrame_ = true;
             centreOnScreen();
+        }
+        break;
+    default:
+        break;
     }
     return QWidget::event(event);
 }

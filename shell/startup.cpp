@@ -5,7 +5,11 @@
 
 #include "Baza_frm.h"
 #include "Exit_frm.h"
+#include "Nachalo_frm.h"
+#include "Rezultat_frm.h"
 #include "Spravka_frm.h"
+#include "Start2_frm.h"
+#include "Start_frm.h"
 #include "application_data.h"
 #include "regional_settings.h"
 #include "window_service.h"
@@ -18,6 +22,10 @@ void registerWindows(platform::WindowService& service)
     service.registerWindow(QStringLiteral("Baza_frm"), [] { return new Baza_frm; });
     service.registerWindow(QStringLiteral("Exit_frm"), [] { return new Exit_frm; });
     service.registerWindow(QStringLiteral("Spravka_frm"), [] { return new Spravka_frm; });
+    service.registerWindow(QStringLiteral("Nachalo_frm"), [] { return new Nachalo_frm; });
+    service.registerWindow(QStringLiteral("Start_frm"), [] { return new Start_frm; });
+    service.registerWindow(QStringLiteral("Start2_frm"), [] { return new Start2_frm; });
+    service.registerWindow(QStringLiteral("Rezultat_frm"), [] { return new Rezultat_frm; });
 }
 
 void showHelpTopic(int topic)

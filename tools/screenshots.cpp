@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "form.h"
@@ -37,6 +38,11 @@ platform::Form* window(const char* name)
 void click(const char* windowName, const char* button)
 {
     window(windowName)->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+}
+
+void type(const char* windowName, const QString& box, const QString& text)
+{
+    window(windowName)->findChild<QLineEdit*>(box)->setText(text);
 }
 
 bool grab(const char* name, const QDir& out)
@@ -66,6 +72,25 @@ int main(int argc, char** argv)
     click("Baza_frm", "Exit_cmd");
     ok &= grab("Exit_frm", out);
     click("Exit_frm", "CancelButton");
+
+    // 2 X1 + X2 - X3 = 8, -3 X1 - X2 + 2 X3 = -11, -2 X1 + X2 + 2 X3 = -3.
+    click("Baza_frm", "Start_cmd");
+    type("Nachalo_frm", "Okno_txt", "3");
+    ok &= grab("Nachalo_frm", out);
+    window("Nachalo_frm")->findChild<QPushButton*>("Dalee_cmd")->setEnabled(true);
+    click("Nachalo_frm", "Dalee_cmd");
+    const char* coefficients[3][3] = {{"2", "1", "-1"}, {"-3", "-1", "2"}, {"-2", "1", "2"}};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            type("Start_frm", QStringLiteral("Text1(%1)").arg(8 * i + j), QString::fromLatin1(coefficients[i][j]));
+    ok &= grab("Start_frm", out);
+    click("Start_frm", "Next_cmd");
+    const char* answers[3] = {"8", "-11", "-3"};
+    for (int i = 0; i < 3; ++i)
+        type("Start2_frm", QStringLiteral("Text1(%1)").arg(i), QString::fromLatin1(answers[i]));
+    ok &= grab("Start2_frm", out);
+    click("Start2_frm", "next_cmd");
+    ok &= grab("Rezultat_frm", out);
     platform::windows().destroyAll();
     return ok ? 0 : 1;
 }

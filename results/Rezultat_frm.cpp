@@ -1,0 +1,114 @@
+#include "Rezultat_frm.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "peremennye.h"
+#include "regional_settings.h"
+#include "window_service.h"
+
+using platform::CheckedDouble;
+
+namespace {
+
+const QString Caption = QStringLiteral("                 Результат вычислений");
+const QString FigureCaption = QStringLiteral("Погрешность вычислений (%):");
+constexpr int FigureIndex = 9;
+
+}  // namespace
+
+Rezultat_frm::Rezultat_frm()
+    : Form(QStringLiteral("Rezultat_frm"), Caption, platform::Frame::FixedSingle)
+{
+    setClientSizeTwips(4365, 4395);
+    setWindowIcon(QIcon(QStringLiteral(":/icon_results.png")));
+
+    NaBazu_cmd = addButton(QStringLiteral("NaBazu_cmd"), QStringLiteral("&Далее"),
+                           QStringLiteral("Вернуться в главный модуль"), 3000, 120, 1215, 465, 0);
+    Command1 = addButton(QStringLiteral("Command1"), QStringLiteral("&Выход"), QString(), 3000, 720, 1215, 495, 1);
+    for (QPushButton* button : {NaBazu_cmd, Command1})
+        button->setFont(classicFont(12));
+
+    Label1[FigureIndex] = addLabel(QStringLiteral("Label1(9)"), FigureCaption, 120, 240, 2415, 255);
+    Text1[FigureIndex] = addTextBox(QStringLiteral("Text1(9)"), 240, 720, 2055, 285, 19);
+    addLine(QStringLiteral("Line2"), 2760, 120, 2760, 1200);
+    addLine(QStringLiteral("Line1"), 120, 1320, 4200, 1320);
+    for (int k = 0; k < 8; ++k) {
+        Label1[k] = addLabel(QStringLiteral("Label1(%1)").arg(k), QStringLiteral("Х%1 = ").arg(k + 1), 840,
+                             1440 + 360 * k, 375, 255);
+        Label1[k]->setWordWrap(false);
+        Text1[k] = addTextBox(QStringLiteral("Text1(%1)").arg(k), 1320, 1440 + 360 * k, 1935, 285, 2 + k);
+    }
+    // The boxes only show: a click on one gives the focus to "Далее" at once,
+    // and Tab goes between the two buttons.
+    for (QLineEdit* box : Text1) {
+        if (!box)
+            continue;
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::ClickFocus);
+        box->setFocusProxy(NaBazu_cmd);
+    }
+
+    onClick(NaBazu_cmd, &Rezultat_frm::NaBazu_cmd_Click);
+    onClick(Command1, &Rezultat_frm::Command1_Click);
+}
+
+CheckedDouble Rezultat_frm::errorFigure(int n)
+{
+    const Peremennye& state = peremennye();
+    CheckedDouble figure = 0.0;
+    for (int i = 1; i <= n; ++i) {
+        CheckedDouble s = 0.0;
+        for (int j = 1; j <= n; ++j)
+            s = s + state.matr_kopiya(i, j) * state.x_resh(j);
+        const CheckedDouble b = state.otvety_kopiya(i);
+        // A left-hand side of exactly 0 meets an equation whose right-hand
+        // side is 0 too, and misses any other by all of it: relative to
+        // the right-hand side, 100 %.
+        CheckedDouble term;
+        if (s == 0.0)
+            term = b == 0.0 ? 0.0 : 100.0;
+        else
+            term = abs((s - b) / s) * 100.0;
+        figure = figure + term;
+    }
+    return figure;
+}
+
+void Rezultat_frm::Form_Load()
+{
+    const int n = unknownCount(peremennye().kol_neizv);
+    setOuterSizeTwips(outerSizeTwips().width(), static_cast<float>(2610 + 360 * (n - 2)));
+    centreOnScreen();
+
+    // Both texts first: a figure beyond the decimal range fills no box.
+    const QString figure = platform::decimalText(errorFigure(n).value());
+    show(Text1[FigureIndex], figure);
+    for (int i = 1; i <= n; ++i)
+        show(Text1[static_cast<std::size_t>(i - 1)], platform::generalText(peremennye().x_resh(i).value()));
+}
+
+void Rezultat_frm::show(QLineEdit* box, const QString& text)
+{
+    box->setText(text);
+    // A figure longer than its box shows its first digits.
+    box->setCursorPosition(0);
+}
+
+void Rezultat_frm::titleBarClose()
+{
+    Command1_Click();
+}
+
+void Rezultat_frm::NaBazu_cmd_Click()
+{
+    platform::windows().unload(this);
+    platform::windows().show(QStringLiteral("Baza_frm"));
+}
+
+void Rezultat_frm::Command1_Click()
+{
+    platform::windows().show(QStringLiteral("Exit_frm"));
+}

@@ -1,0 +1,145 @@
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "form.h"
+#include "message_service.h"
+#include "peremennye.h"
+#include "startup.h"
+#include "window_service.h"
+
+// Starts the program as users start it and drives it as they do. Message
+// boxes are recorded and answered at once.
+class ProgramFixture : public platform::MessageService {
+public:
+    struct Message {
+        QString text;
+        QString title;
+        platform::MessageIcon icon;
+    };
+
+    ProgramFixture() { platform::setMessageService(this); }
+    ~ProgramFixture() override
+    {
+        stop();
+        platform::setMessageService(nullptr);
+    }
+
+    void show(const QString& text, const QString& title, platform::MessageIcon icon) override
+    {
+        messages.append({text, title, icon});
+        if (onMessage)
+            onMessage(messages.last());
+    }
+
+    // A fresh run: a new shared state, the main window shown and active.
+    void start()
+    {
+        stop();
+        peremennye() = Peremennye{};
+        startProgram();
+        activate("Baza_frm");
+    }
+
+    // What the end of a test leaves: no window at all.
+    static void stop()
+    {
+        platform::windows().destroyAll();
+        platform::windows().restart();
+        QApplication::processEvents();
+    }
+
+    static platform::Form* window(const QString& name) { return platform::windows().find(name); }
+
+    template <class Control>
+    static Control* control(const QString& windowName, const QString& name)
+    {
+        platform::Form* form = window(windowName);
+        return form ? form->findChild<Control*>(name) : nullptr;
+    }
+
+    static QPushButton* button(const QString& windowName, const QString& name)
+    {
+        return control<QPushButton>(windowName, name);
+    }
+
+    static QLineEdit* box(const QString& windowName, const QString& name)
+    {
+        return control<QLineEdit>(windowName, name);
+    }
+
+    // Brings the window to the front and waits until it is active, as a
+    // window the user works in is.
+    static bool activate(const QString& name)
+    {
+        platform::Form* form = window(name);
+        if (!form)
+            return false;
+        form->activateWindow();
+        return QTest::qWaitForWindowActive(form);
+    }
+
+    static void click(const QString& windowName, const QString& name)
+    {
+        QPushButton* target = button(windowName, name);
+        QVERIFY2(target, qPrintable(windowName + "." + name));
+        QTest::mouseClick(target, Qt::LeftButton);
+    }
+
+    // Types into a box as a user does: click into it, select what is there, type.
+    static void type(const QString& windowName, const QString& name, const QString& text)
+    {
+        QLineEdit* target = box(windowName, name);
+        QVERIFY2(target, qPrintable(windowName + "." + name));
+        target->setFocus(Qt::MouseFocusReason);
+        target->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(target, Qt::Key_Delete);
+        typeKeys(target, text);
+    }
+
+    // One key event per character; QTest's own keyClicks knows ASCII only.
+    static void typeKeys(QWidget* target, const QString& text)
+    {
+        for (const QChar c : text) {
+            if (c.unicode() > 0x20 && c.unicode() < 0x7F)
+                QTest::keyClick(target, char(c.unicode()));
+            else if (c == u' ')
+                QTest::keyClick(target, Qt::Key_Space);
+            else
+                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+
+    // Alt with the access key, upper-case code point as the shortcut matches it.
+    static void altKey(char16_t letter)
+    {
+        QWidget* target = QApplication::focusWidget();
+        QVERIFY(target);
+        QTest::sendKeyEvent(QTest::Click, target, Qt::Key(QChar(letter).toUpper().unicode()), QString(),
+                            Qt::AltModifier);
+    }
+
+    static QWidget* focus() { return QApplication::focusWidget(); }
+
+    static QString focusName()
+    {
+        QWidget* widget = QApplication::focusWidget();
+        return widget ? widget->window()->objectName() + "." + widget->objectName() : QString();
+    }
+
+    static QStringList openWindows()
+    {
+        QStringList names;
+        for (platform::Form* form : platform::windows().openWindows())
+            names.append(form->objectName());
+        names.sort();
+        return names;
+    }
+
+    QList<Message> messages;
+    std::function<void(const Message&)> onMessage;
+};

@@ -1,0 +1,96 @@
+#include "Nachalo_frm.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "peremennye.h"
+#include "virtual_keys.h"
+#include "window_service.h"
+
+namespace {
+
+const QString Caption = QStringLiteral("                             Начало работы");
+const QString Prompt = QStringLiteral(
+    "Чтобы перейти к следующему шагу решения, введите количество неизвестных, содержащихся в  вашей системе ( целое "
+    "число от 2 до 8)");
+
+bool isCountKey(int keyCode)
+{
+    const int mainRow = keyCode - platform::vk::Digit0;
+    const int keypad = keyCode - platform::vk::Numpad0;
+    return (mainRow >= 2 && mainRow <= 8) || (keypad >= 2 && keypad <= 8);
+}
+
+// The later screens need exactly one digit from 2 to 8.
+bool isCount(const QString& text)
+{
+    return text.size() == 1 && text[0] >= u'2' && text[0] <= u'8';
+}
+
+}  // namespace
+
+Nachalo_frm::Nachalo_frm()
+    : Form(QStringLiteral("Nachalo_frm"), Caption, platform::Frame::Sizable)
+{
+    setClientSizeTwips(4830, 2910);
+
+    Okno_txt = addTextBox(QStringLiteral("Okno_txt"), 2040, 1080, 735, 660, 0);
+    Okno_txt->setMaxLength(1);
+    Okno_txt->setAlignment(Qt::AlignCenter);
+    Okno_txt->setFont(classicFont(24, true));
+    Dalee_cmd = addButton(QStringLiteral("Dalee_cmd"), QStringLiteral("&Далее"),
+                          QStringLiteral("Приступить к вводу коэффициентов"), 3360, 1920, 1215, 495, 1);
+    Otmena_cmd = addButton(QStringLiteral("Otmena_cmd"), QStringLiteral("&Отмена"), QStringLiteral("Отмена вычислений"),
+                           240, 1920, 1215, 495, 2);
+    Label1 = addLabel(QStringLiteral("Label1"), Prompt, 120, 240, 4575, 615);
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    onKeyDown(Okno_txt, [this](int keyCode) { Okno_txt_KeyDown(keyCode); });
+    onClick(Dalee_cmd, &Nachalo_frm::Dalee_cmd_Click);
+    onClick(Otmena_cmd, &Nachalo_frm::Otmena_cmd_Click);
+}
+
+void Nachalo_frm::Form_Load()
+{
+    centreOnScreen();
+    Dalee_cmd->setEnabled(false);
+}
+
+void Nachalo_frm::titleBarClose()
+{
+    Otmena_cmd_Click();
+}
+
+// The key, not the resulting text, decides; the character still lands in the
+// box after the focus has moved to "Далее".
+void Nachalo_frm::Okno_txt_KeyDown(int KeyCode)
+{
+    if (KeyCode == platform::vk::Back || KeyCode == platform::vk::Delete) {
+        Dalee_cmd->setEnabled(false);
+    } else if (isCountKey(KeyCode)) {
+        Dalee_cmd->setEnabled(true);
+        Dalee_cmd->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void Nachalo_frm::Dalee_cmd_Click()
+{
+    // A pasted or shifted character, an emptied box or a 9 that a later key
+    // did not replace: the step stays, and the user types the count again.
+    if (!isCount(Okno_txt->text())) {
+        Okno_txt->setFocus(Qt::OtherFocusReason);
+        Okno_txt->selectAll();
+        Dalee_cmd->setEnabled(false);
+        return;
+    }
+    peremennye().kol_neizv = Okno_txt->text().toStdU16String();
+    platform::windows().unload(this);
+    platform::windows().show(QStringLiteral("Start_frm"));
+}
+
+void Nachalo_frm::Otmena_cmd_Click()
+{
+    platform::windows().unload(this);
+    platform::windows().show(QStringLiteral("Baza_frm"));
+}

@@ -1,0 +1,127 @@
+#include "Start2_frm.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "busy_cursor.h"
+#include "message_service.h"
+#include "peremennye.h"
+#include "regional_settings.h"
+#include "runtime_error.h"
+#include "window_service.h"
+#include "yadro.h"
+
+namespace {
+
+const QString Caption = QStringLiteral("           Ввод ответа");
+const QString NotANumber = QStringLiteral("Не является числом ответ в строке ");
+const QString ErrorInRow = QStringLiteral("Ошибка в строке ");
+const QString TryAgain = QStringLiteral("Попробуйте ввести его заново!");
+const QString NearSingular = QStringLiteral("Матрица близка к вырожденной. Решение отсутствует!");
+const QString ResultTitle = QStringLiteral("Результат вычислений:");
+const QString FailureBefore = QStringLiteral("Произошла следующая ошибка:  ");
+const QString FailureAfter = QStringLiteral(".  После нажатия кнопки 'Ок' произойдёт возврат на стартовую форму");
+const QString FailureTitle = QStringLiteral("Работа программы остановлена!");
+
+int unknowns()
+{
+    return unknownCount(peremennye().kol_neizv);
+}
+
+}  // namespace
+
+Start2_frm::Start2_frm()
+    : Form(QStringLiteral("Start2_frm"), Caption, platform::Frame::Sizable)
+{
+    setClientSizeTwips(2685, 3855);
+    setHelpTopic(5);
+    for (int k = 0; k < 8; ++k) {
+        Text1[k] = addTextBox(QStringLiteral("Text1(%1)").arg(k), 1440, 480 * k, 975, 405, k);
+        onLostFocus(Text1[k], [this, k] { Text1_LostFocus(k); });
+    }
+    next_cmd = addButton(QStringLiteral("next_cmd"), QStringLiteral("&Вычислить"), QStringLiteral("Решить систему"), 120, 0,
+                         1215, 375, 8);
+    Exit_cmd = addButton(QStringLiteral("Exit_cmd"), QStringLiteral("&Выход"), QStringLiteral("Выход из программы"), 120,
+                         480, 1215, 375, 9);
+    addLine(QStringLiteral("Line1"), 120, 960, 1320, 960);
+
+    onClick(next_cmd, &Start2_frm::next_cmd_Click);
+    onClick(Exit_cmd, &Start2_frm::Exit_cmd_Click);
+}
+
+void Start2_frm::Form_Load()
+{
+    const int n = unknowns();
+    // The width stays as designed.
+    setOuterSizeTwips(outerSizeTwips().width(), static_cast<float>(475 * n + 510));
+    centreOnScreen();
+    // Only the boxes in use show; Shift+Tab from "Вычислить" lands on the last of them.
+    for (int k = 0; k < 8; ++k)
+        Text1[k]->setVisible(k < n);
+}
+
+void Start2_frm::titleBarClose()
+{
+    Exit_cmd_Click();
+}
+
+// The solve command. Every run-time error of it, of the solver and of the
+// loading of the results screen ends here, in one message, and the user is
+// back at the main window.
+void Start2_frm::next_cmd_Click()
+{
+    try {
+        solve();
+    } catch (const platform::RuntimeError& error) {
+        platform::msgBox(FailureBefore + platform::fromUtf8(error.description()) + FailureAfter,
+                         platform::MessageIcon::Stop, FailureTitle);
+        platform::windows().unload(this);
+        platform::windows().show(QStringLiteral("Baza_frm"));
+    }
+}
+
+void Start2_frm::solve()
+{
+    const int n = unknowns();
+    Peremennye& state = peremennye();
+    for (int i = 1; i <= n; ++i) {
+        QLineEdit* answer = Text1[static_cast<std::size_t>(i - 1)];
+        const auto value = platform::textToNumber(answer->text());
+        if (!value) {
+            answer->setFocus(Qt::OtherFocusReason);
+            platform::msgBox(NotANumber + QString::number(i), platform::MessageIcon::Stop,
+                             ErrorInRow + QString::number(i));
+            platform::msgBox(TryAgain, platform::MessageIcon::Information);
+            return;
+        }
+        state.matr_rassh(i, n + 1) = *value;
+        state.otvety_kopiya(i) = state.matr_rassh(i, n + 1);
+    }
+
+    {
+        // Back to the default pointer also when the solver raises an error.
+        const platform::BusyCursor busy;
+        yadro_proc1();
+    }
+
+    if (state.est_resh) {
+        platform::windows().show(QStringLiteral("Rezultat_frm"));
+        platform::windows().unload(this);
+    } else {
+        platform::msgBox(NearSingular, platform::MessageIcon::Stop, ResultTitle);
+        platform::windows().show(QStringLiteral("Baza_frm"));
+        platform::windows().unload(this);
+    }
+}
+
+void Start2_frm::Text1_LostFocus(int Index)
+{
+    const int n = unknowns();
+    if (n < 8 && Index == n - 1)
+        moveFocusLater(next_cmd);
+}
+
+void Start2_frm::Exit_cmd_Click()
+{
+    platform::windows().show(QStringLiteral("Exit_frm"));
+}

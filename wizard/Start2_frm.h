@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+
+#include "form.h"
+
+class QLineEdit;
+class QPushButton;
+
+// The right-hand sides and the solve command.
+class Start2_frm : public platform::Form {
+    Q_OBJECT
+
+public:
+    Start2_frm();
+
+    void Form_Load() override;
+    void titleBarClose() override;
+
+private:
+    void next_cmd_Click();
+    void Exit_cmd_Click();
+    void Text1_LostFocus(int Index);
+
+    void solve();
+
+    std::array<QLineEdit*, 8> Text1;
+    QPushButton* next_cmd;
+    QPushButton* Exit_cmd;
+};

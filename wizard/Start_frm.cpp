@@ -1,0 +1,118 @@
+#include "Start_frm.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "message_service.h"
+#include "peremennye.h"
+#include "regional_settings.h"
+#include "window_service.h"
+
+namespace {
+
+const QString Caption = QStringLiteral("Ввод левой части");
+const QString NotANumber = QStringLiteral("Не является числом коэффициент при Х");
+const QString ErrorInRow = QStringLiteral("Ошибка в строке ");
+const QString TryAgain = QStringLiteral("Попробуйте ввести его заново");
+
+int unknowns()
+{
+    return unknownCount(peremennye().kol_neizv);
+}
+
+}  // namespace
+
+Start_frm::Start_frm()
+    : Form(QStringLiteral("Start_frm"), Caption, platform::Frame::FixedSingle)
+{
+    setHelpTopic(4);
+    // Built once for the largest system; the load step cuts it to n x n.
+    for (int k = 0; k < 64; ++k) {
+        const int row = k / 8;
+        const int column = k % 8;
+        Text1[k] = addTextBox(QStringLiteral("Text1(%1)").arg(k), 120 + 1080 * column, 720 + 360 * row, 975, 285, k);
+        onLostFocus(Text1[k], [this, k] { Text1_LostFocus(k); });
+    }
+    Next_cmd = addButton(QStringLiteral("Next_cmd"), QStringLiteral("&Далее"), QStringLiteral("Приступить к вводу ответов"),
+                         120, 120, 855, 375, 64);
+    Exit_cmd = addButton(QStringLiteral("Exit_cmd"), QStringLiteral("&Выход"), QStringLiteral("Выход из программы"), 1080,
+                         120, 855, 375, 65);
+    addLine(QStringLiteral("Line1"), 120, 600, 2040, 600);
+
+    onClick(Next_cmd, &Start_frm::Next_cmd_Click);
+    onClick(Exit_cmd, &Start_frm::Exit_cmd_Click);
+    onLostFocus(Next_cmd, [this] { Next_cmd_LostFocus(); });
+}
+
+QLineEdit* Start_frm::box(int i, int j) const
+{
+    return Text1[static_cast<std::size_t>(8 * (i - 1) + (j - 1))];
+}
+
+void Start_frm::Form_Load()
+{
+    const int n = unknowns();
+    setOuterSizeTwips(static_cast<float>(1080 * n + 120), static_cast<float>(366 * n + 1134));
+    centreOnScreen();
+
+    // The boxes outside the block are hidden, so none of them shows and Tab
+    // never reaches them.
+    for (int k = 0; k < 64; ++k)
+        Text1[k]->setVisible(k / 8 < n && k % 8 < n);
+
+    // The block row by row, then "Далее", then the rest in their old order.
+    int t = 0;
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j)
+            setTabIndex(box(i, j), t++);
+    }
+    setTabIndex(Next_cmd, n * n);
+}
+
+void Start_frm::titleBarClose()
+{
+    Exit_cmd_Click();
+}
+
+// The check-and-store pass: row by row, each row left to right.
+void Start_frm::Next_cmd_Click()
+{
+    const int n = unknowns();
+    Peremennye& state = peremennye();
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j) {
+            const auto value = platform::textToNumber(box(i, j)->text());
+            if (!value) {
+                focusingRefusedBox_ = true;
+                box(i, j)->setFocus(Qt::OtherFocusReason);
+                focusingRefusedBox_ = false;
+                platform::msgBox(NotANumber + QString::number(j), platform::MessageIcon::Stop,
+                                 ErrorInRow + QString::number(i));
+                platform::msgBox(TryAgain, platform::MessageIcon::Exclamation);
+                return;
+            }
+            state.matr_rassh(i, j) = *value;
+            state.matr_kopiya(i, j) = state.matr_rassh(i, j);
+        }
+    }
+    platform::windows().unload(this);
+    platform::windows().show(QStringLiteral("Start2_frm"));
+}
+
+void Start_frm::Next_cmd_LostFocus()
+{
+    if (!focusingRefusedBox_)
+        moveFocusLater(Exit_cmd);
+}
+
+void Start_frm::Text1_LostFocus(int Index)
+{
+    const int n = unknowns();
+    if (n < 8 && Index == 8 * (n - 1) + (n - 1))
+        moveFocusLater(Next_cmd);
+}
+
+void Start_frm::Exit_cmd_Click()
+{
+    platform::windows().show(QStringLiteral("Exit_frm"));
+}

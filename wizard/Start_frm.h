@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+
+#include "form.h"
+
+class QLineEdit;
+class QPushButton;
+
+// The coefficient grid: 8 x 8 boxes, cut to the n x n block of the system.
+class Start_frm : public platform::Form {
+    Q_OBJECT
+
+public:
+    Start_frm();
+
+    void Form_Load() override;
+    void titleBarClose() override;
+
+private:
+    void Next_cmd_Click();
+    void Next_cmd_LostFocus();
+    void Exit_cmd_Click();
+    void Text1_LostFocus(int Index);
+
+    // Box (i, j) of equation i and unknown j, both from 1.
+    QLineEdit* box(int i, int j) const;
+
+    std::array<QLineEdit*, 64> Text1;
+    QPushButton* Next_cmd;
+    QPushButton* Exit_cmd;
+    // Set while the pass moves the focus to a refused box: the user corrects
+    // that box, so the focus stays there.
+    bool focusingRefusedBox_ = false;
+};
