@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -281,8 +282,12 @@ void Form::onLostFocus(QWidget* control, std::function<void()> handler)
 
 void Form::moveFocusLater(QWidget* target)
 {
-    QTimer::singleShot(0, target, [this, target = QPointer<QWidget>(target)] {
-        if (target && isLive())
+    // The move belongs to the focus change under way: if something else has
+    // moved the focus by the time it runs (a check that puts the focus on a
+    // refused box, say), that move stands.
+    const QPointer<QWidget> focusNow = QApplication::focusWidget();
+    QTimer::singleShot(0, target, [this, target = QPointer<QWidget>(target), focusNow] {
+        if (target && isLive() && QApplication::focusWidget() == focusNow.data())
             target->setFocus(Qt::OtherFocusReason);
     });
 }
@@ -312,8 +317,15 @@ bool Form::keyPress(QObject* watched, QKeyEvent* event)
         return true;  // Esc does nothing else in any window
     }
     if (const auto it = handlers_.constFind(watched); it != handlers_.cend() && it->keyDown) {
+        // The character still lands in the box after a key-down handler has
+        // moved the focus away, over the selection as it stood.
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        const int selectionStart = box ? box->selectionStart() : -1;
+        const int selectionLength = box ? box->selectionLength() : 0;
         const int keyCode = toWinVk(*event);
         runGuarded([&] { it->keyDown(keyCode); });
+        if (box && selectionStart >= 0 && !box->hasFocus())
+            box->setSelection(selectionStart, selectionLength);
     }
     // Alt with a letter that is no access key types nothing, as on Windows.
     if ((event->modifiers() & Qt::AltModifier) && qobject_cast<QLineEdit*>(watched) && !event->text().isEmpty()

@@ -39,6 +39,7 @@ public:
     void start()
     {
         stop();
+        messages.clear();
         peremennye() = Peremennye{};
         startProgram();
         activate("Baza_frm");
@@ -138,6 +139,50 @@ public:
             names.append(form->objectName());
         names.sort();
         return names;
+    }
+
+    // The road of a solve, step by step, as a user walks it.
+    void goToCount()
+    {
+        click("Baza_frm", "Start_cmd");
+        QVERIFY(activate("Nachalo_frm"));
+    }
+
+    void goToCoefficients(int n)
+    {
+        goToCount();
+        QTest::keyClick(box("Nachalo_frm", "Okno_txt"), char('0' + n));
+        QTest::keyClick(focus(), Qt::Key_Return);
+        QVERIFY(activate("Start_frm"));
+    }
+
+    void typeCoefficients(const QList<QStringList>& rows)
+    {
+        for (int i = 0; i < rows.size(); ++i)
+            for (int j = 0; j < rows[i].size(); ++j)
+                type("Start_frm", QStringLiteral("Text1(%1)").arg(8 * i + j), rows[i][j]);
+    }
+
+    void goToAnswers(const QList<QStringList>& rows)
+    {
+        goToCoefficients(int(rows.size()));
+        typeCoefficients(rows);
+        click("Start_frm", "Next_cmd");
+        QVERIFY(activate("Start2_frm"));
+    }
+
+    void typeAnswers(const QStringList& answers)
+    {
+        for (int i = 0; i < answers.size(); ++i)
+            type("Start2_frm", QStringLiteral("Text1(%1)").arg(i), answers[i]);
+    }
+
+    // Types the whole system and presses "Вычислить".
+    void solve(const QList<QStringList>& rows, const QStringList& answers)
+    {
+        goToAnswers(rows);
+        typeAnswers(answers);
+        click("Start2_frm", "next_cmd");
     }
 
     QList<Message> messages;
