@@ -6,6 +6,7 @@
 #include "Baza_frm.h"
 #include "Exit_frm.h"
 #include "Nachalo_frm.h"
+#include "OProgramme_frm.h"
 #include "Rezultat_frm.h"
 #include "Spravka_frm.h"
 #include "Start2_frm.h"
@@ -21,6 +22,7 @@ void registerWindows(platform::WindowService& service)
 {
     service.registerWindow(QStringLiteral("Baza_frm"), [] { return new Baza_frm; });
     service.registerWindow(QStringLiteral("Exit_frm"), [] { return new Exit_frm; });
+    service.registerWindow(QStringLiteral("OProgramme_frm"), [] { return new OProgramme_frm; });
     service.registerWindow(QStringLiteral("Spravka_frm"), [] { return new Spravka_frm; });
     service.registerWindow(QStringLiteral("Nachalo_frm"), [] { return new Nachalo_frm; });
     service.registerWindow(QStringLiteral("Start_frm"), [] { return new Start_frm; });

@@ -7,6 +7,7 @@ TESKORA_PACKAGES=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libbenchmark-dev libeigen3-dev
     fonts-dejavu-core fonts-liberation2
+    g++-mingw-w64-x86-64
 )
 
 teskora_missing_packages() {
@@ -42,7 +43,11 @@ teskora_install() {
 teskora_build() {
     local dir=$1
     shift
-    if [ ! -f "$dir/CMakeCache.txt" ]; then
+    # Configured every time, so that a tool installed since is found; a
+    # configure with nothing new takes a moment only.
+    if [ -f "$dir/CMakeCache.txt" ]; then
+        cmake -S . -B "$dir" "$@" >/dev/null
+    else
         cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
     fi
     # Only what the compiler says is shown, not ninja's progress lines.
