@@ -1,9 +1,20 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Teskora and starts it.
+#
+#   ./run.sh                 build and start the program
+#   ./run.sh --screenshots   render every window to docs/screenshots/ (offscreen)
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
 
 teskora_install "${TESKORA_PACKAGES[@]}"
 teskora_build build
+
+if [ "${1:-}" = "--screenshots" ]; then
+    cmake --build build --target screenshots >/dev/null
+    mkdir -p docs/screenshots
+    QT_QPA_PLATFORM=offscreen LC_ALL=ru_RU.UTF-8 build/tools/screenshots docs/screenshots
+    echo "Screenshots written to docs/screenshots/"
+    exit 0
+fi
 exec build/app/teskora "$@"

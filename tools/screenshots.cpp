@@ -64,6 +64,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
+    // A text cursor that does not blink, so that every run gives the same pictures.
+    QApplication::setCursorFlashTime(0);
     PrintedMessages messages;
     platform::setMessageService(&messages);
     startProgram();
@@ -72,6 +74,9 @@ int main(int argc, char** argv)
     click("Baza_frm", "Exit_cmd");
     ok &= grab("Exit_frm", out);
     click("Exit_frm", "CancelButton");
+    click("Baza_frm", "OProgr_cmd");
+    ok &= grab("OProgramme_frm", out);
+    click("OProgramme_frm", "cmdOK");
 
     // 2 X1 + X2 - X3 = 8, -3 X1 - X2 + 2 X3 = -11, -2 X1 + X2 + 2 X3 = -3.
     click("Baza_frm", "Start_cmd");
