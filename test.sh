@@ -2,28 +2,54 @@
 # Installs what is missing, builds and runs the whole test suite.
 #
 #   ./test.sh              the suite
-#   ./test.sh --sanitize   the suite built with AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./test.sh --sanitize   the suite built with AddressSanitizer, LeakSanitizer
+#                          and UndefinedBehaviorSanitizer, halting on the first report
+#   ./test.sh --fuzz [s]   each libFuzzer target for s seconds (60 by default)
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
 
-build=build
-options=()
-case "${1:-}" in
-    "") ;;
+mode=${1:-}
+case "$mode" in
+    "")
+        teskora_install "${TESKORA_PACKAGES[@]}"
+        teskora_build build
+        ;;
     --sanitize)
-        build=build-sanitize
-        options=(-DTESKORA_SANITIZE=ON -DTESKORA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug)
+        teskora_install "${TESKORA_PACKAGES[@]}"
+        teskora_build build-sanitize -DTESKORA_SANITIZE=ON -DTESKORA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+        export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1"
+        export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+        export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+        cd build-sanitize
+        ctest --output-on-failure -j"$(nproc)"
+        exit
+        ;;
+    --fuzz)
+        teskora_install "${TESKORA_PACKAGES[@]}" clang libclang-rt-14-dev
+        CXX=clang++ teskora_build build-fuzz -DTESKORA_FUZZ=ON -DTESKORA_UI=OFF -DTESKORA_TESTS=OFF \
+            -DTESKORA_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        seconds=${2:-60}
+        for target in number solver; do
+            corpus=$(mktemp -d)
+            echo "Fuzzing the ${target} for ${seconds} s (seeds in fuzz/corpus/${target})"
+            if ! build-fuzz/fuzz/${target}_fuzz -max_total_time="$seconds" -print_final_stats=1 \
+                "$corpus" "fuzz/corpus/${target}" >"build-fuzz/${target}_fuzz.log" 2>&1; then
+                tail -n 40 "build-fuzz/${target}_fuzz.log"
+                echo "The ${target} fuzzer found a fault; the input is in build-fuzz/ (crash-*)."
+                exit 1
+            fi
+            grep -E "stat::number_of_executed_units|Done" "build-fuzz/${target}_fuzz.log" | tail -n 1
+            rm -rf "$corpus"
+        done
+        exit
         ;;
     *)
-        echo "usage: ./test.sh [--sanitize]" >&2
+        echo "usage: ./test.sh [--sanitize | --fuzz [seconds]]" >&2
         exit 2
         ;;
 esac
 
-teskora_install "${TESKORA_PACKAGES[@]}"
-teskora_build "$build" "${options[@]}"
-
 export QT_QPA_PLATFORM=offscreen
-cd "$build"
+cd build
 ctest --output-on-failure -j"$(nproc)"

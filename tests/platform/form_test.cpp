@@ -4,6 +4,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "quiet_offscreen.h"
+
 #include "recording_messages.h"
 #include "runtime_error.h"
 #include "test_forms.h"
@@ -26,6 +28,8 @@ private:
     }
 
 private slots:
+    void initTestCase() { quietOffscreenWarnings(); }
+
     void cleanup()
     {
         windows().destroyAll();

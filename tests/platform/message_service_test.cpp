@@ -2,6 +2,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+
+#include "quiet_offscreen.h"
 #include <QTimer>
 
 #include "message_service.h"
@@ -11,6 +13,8 @@ class MessageServiceTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { quietOffscreenWarnings(); }
+
     void withoutATitleTheBoxCarriesTheApplicationTitle()
     {
         RecordingMessages messages;

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTest>
+
+#include "quiet_offscreen.h"
 #include <QTimer>
 
 #include "runtime_error.h"
@@ -15,6 +17,7 @@ class WindowServiceTest : public QObject {
 private slots:
     void initTestCase()
     {
+        quietOffscreenWarnings();
         windows().registerWindow("A_frm", [] { return new TestForm("A_frm"); });
         windows().registerWindow("B_frm", [] { return new TestForm("B_frm"); });
     }

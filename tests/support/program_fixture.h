@@ -8,6 +8,7 @@
 #include "form.h"
 #include "message_service.h"
 #include "peremennye.h"
+#include "quiet_offscreen.h"
 #include "startup.h"
 #include "window_service.h"
 
@@ -38,6 +39,7 @@ public:
     // A fresh run: a new shared state, the main window shown and active.
     void start()
     {
+        quietOffscreenWarnings();
         stop();
         messages.clear();
         peremennye() = Peremennye{};

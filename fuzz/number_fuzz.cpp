@@ -1,0 +1,58 @@
+// The number test and conversion, and the general rule, against any input.
+//
+// Byte 0 picks the settings (Russian or English); the rest are UTF-16 code
+// units of a typed text, lone surrogates and all. Bytes 1..8 are also read as
+// a double for the round trip of the general rule.
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "number_rules.h"
+#include "runtime_error.h"
+
+namespace {
+
+// The double rounded to 15 significant digits, or nothing where that lies
+// beyond the range of a double (1.7976931348623157E308 rounds up so).
+bool roundedTo15Digits(double value, double& rounded)
+{
+    char buffer[40];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const auto read = std::from_chars(buffer, written.ptr, rounded);
+    return read.ec == std::errc();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 1)
+        return 0;
+    const platform::NumberFormat format =
+        (data[0] & 1) ? platform::NumberFormat::russian() : platform::NumberFormat::english();
+
+    std::u16string text((size - 1) / 2, u'\0');
+    std::memcpy(text.data(), data + 1, text.size() * 2);
+    if (const auto number = platform::parseNumber(text, format); number && !std::isfinite(*number))
+        __builtin_trap();  // an accepted text must give a finite double
+
+    if (size >= 9) {
+        double value = 0;
+        std::memcpy(&value, data + 1, sizeof value);
+        double rounded = 0;
+        if (std::isfinite(value) && roundedTo15Digits(value, rounded)) {
+            const auto back = platform::parseNumber(platform::writeGeneral(value, format), format);
+            if (!back || *back != rounded)
+                __builtin_trap();  // what the program shows must read back as what it means
+        }
+        try {
+            (void)platform::writeDecimal(value, format);
+        } catch (const platform::RuntimeError&) {
+            // beyond the decimal range: the overflow error, as it should
+        }
+    }
+    return 0;
+}
