@@ -206,6 +206,8 @@ QPushButton* Form::addButton(const QString& name, const QString& caption, const 
     auto* button = new QPushButton(caption, this);
     button->setObjectName(name);
     button->setToolTip(toolTip);
+    // What a screen reader says: the caption without its access-key mark.
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
     // Enter presses the focused button, as Space does.
     button->setAutoDefault(true);
     button->setGeometry(twipsRect(left, top, width, height));
@@ -228,16 +230,19 @@ QLabel* Form::addLabel(const QString& name, const QString& text, double left, do
 {
     auto* label = new QLabel(text, this);
     label->setObjectName(name);
+    label->setAccessibleName(text);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(twipsRect(left, top, width, height));
     return label;
 }
 
-QLabel* Form::addPicture(const QString& name, const QPixmap& picture, double left, double top)
+QLabel* Form::addPicture(const QString& name, const QPixmap& picture, const QString& description, double left,
+                         double top)
 {
     auto* label = new QLabel(this);
     label->setObjectName(name);
+    label->setAccessibleName(description);
     label->setPixmap(picture);
     label->setGeometry(QRect(twipsRect(left, top, 0, 0).topLeft(), picture.deviceIndependentSize().toSize()));
     return label;

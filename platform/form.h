@@ -69,7 +69,9 @@ protected:
                            double top, double width, double height, int tabIndex);
     QLineEdit* addTextBox(const QString& name, double left, double top, double width, double height, int tabIndex);
     QLabel* addLabel(const QString& name, const QString& text, double left, double top, double width, double height);
-    QLabel* addPicture(const QString& name, const QPixmap& picture, double left, double top);
+    // A picture, with the words a screen reader says for it.
+    QLabel* addPicture(const QString& name, const QPixmap& picture, const QString& description, double left,
+                       double top);
     QFrame* addLine(const QString& name, double x1, double y1, double x2, double y2);
     static QFont classicFont(double pointSize, bool bold = false);
 

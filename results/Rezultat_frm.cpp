@@ -33,6 +33,7 @@ Rezultat_frm::Rezultat_frm()
 
     Label1[FigureIndex] = addLabel(QStringLiteral("Label1(9)"), FigureCaption, 120, 240, 2415, 255);
     Text1[FigureIndex] = addTextBox(QStringLiteral("Text1(9)"), 240, 720, 2055, 285, 19);
+    Text1[FigureIndex]->setAccessibleName(QStringLiteral("Погрешность вычислений (%)"));
     addLine(QStringLiteral("Line2"), 2760, 120, 2760, 1200);
     addLine(QStringLiteral("Line1"), 120, 1320, 4200, 1320);
     for (int k = 0; k < 8; ++k) {
@@ -40,6 +41,7 @@ Rezultat_frm::Rezultat_frm()
                              1440 + 360 * k, 375, 255);
         Label1[k]->setWordWrap(false);
         Text1[k] = addTextBox(QStringLiteral("Text1(%1)").arg(k), 1320, 1440 + 360 * k, 1935, 285, 2 + k);
+        Text1[k]->setAccessibleName(QStringLiteral("Х%1").arg(k + 1));
     }
     // The boxes only show: a click on one gives the focus to "Далее" at once,
     // and Tab goes between the two buttons.

@@ -16,7 +16,7 @@ Baza_frm::Baza_frm()
     setClientSizeTwips(7455, 6000);
     setWindowIcon(QIcon(QStringLiteral(":/icon_main.png")));
     setHelpTopic(1);
-    addPicture(QStringLiteral("Picture"), QPixmap(QStringLiteral(":/rose.jpg")), 0, 0);
+    addPicture(QStringLiteral("Picture"), QPixmap(QStringLiteral(":/rose.jpg")), QStringLiteral("Синяя роза"), 0, 0);
 
     OProgr_cmd = addButton(QStringLiteral("OProgr_cmd"), QStringLiteral("О &программе"),
                            QStringLiteral("Описание программы"), 5160, 480, 1695, 855, 2);

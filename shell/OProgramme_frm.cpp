@@ -59,9 +59,13 @@ OProgramme_frm::OProgramme_frm()
     cmdOK = addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), QStringLiteral("Вернуться в программу"), 840, 2520,
                       1860, 465, 0);
     // The picture box sizes itself to its 32 x 32 emblem.
-    picIcon = addPicture(QStringLiteral("picIcon"), QPixmap(QStringLiteral(":/emblem_keys.png")), 120, 120);
+    picIcon = addPicture(QStringLiteral("picIcon"), QPixmap(QStringLiteral(":/emblem_keys.png")),
+                         QStringLiteral("Клавиши калькулятора"), 120, 120);
     cmdSysInfo = addButton(QStringLiteral("cmdSysInfo"), QStringLiteral("&Информация о системе..."),
                            QStringLiteral("Узнать информацию о вашем компьютере"), 3120, 2520, 1965, 465, 2);
+    // MS Sans Serif is narrower than the sans-serifs that stand in for it;
+    // a size smaller by a little lets the long caption fit its button whole.
+    cmdSysInfo->setFont(classicFont(7.5));
     lblTitle = addLabel(QStringLiteral("lblTitle"), QString(), 1050, 240, 3885, 480);
     lblTitle->setStyleSheet(QStringLiteral("color: black"));
     lblVersion = addLabel(QStringLiteral("lblVersion"), QString(), 1050, 780, 3885, 225);
@@ -80,7 +84,9 @@ void OProgramme_frm::Form_Load()
 {
     centreOnScreen();
     lblVersion->setText(platform::fromUtf8(platform::versionText()));
+    lblVersion->setAccessibleName(lblVersion->text());
     lblTitle->setText(platform::fromUtf8(platform::applicationTitle()));
+    lblTitle->setAccessibleName(lblTitle->text());
 }
 
 void OProgramme_frm::titleBarClose()

@@ -15,6 +15,7 @@ Spravka_frm::Spravka_frm()
     Text_brw = new QTextBrowser(this);
     Text_brw->setObjectName(QStringLiteral("Text_brw"));
     Text_brw->setOpenLinks(false);
+    Text_brw->setAccessibleName(QStringLiteral("Справка"));
     Close_cmd = addButton(QStringLiteral("Close_cmd"), QStringLiteral("&Закрыть"), QString(), 0, 0, 1215, 375, 0);
     setCancelButton(Close_cmd);
     onClick(Close_cmd, &Spravka_frm::Close_cmd_Click);

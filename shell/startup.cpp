@@ -45,6 +45,8 @@ void startProgram()
     QApplication::setApplicationName(QStringLiteral("teskora"));
     QApplication::setApplicationVersion(QString::fromStdString(platform::versionText()).mid(8));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon_main.png")));
+    // The desktop entry the windows belong to, for the task bar's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("teskora"));
     platform::readRegionalSettings();
 
     platform::WindowService& service = platform::windows();

@@ -8,6 +8,7 @@ TESKORA_PACKAGES=(
     libgtest-dev libbenchmark-dev libeigen3-dev
     fonts-dejavu-core fonts-liberation2
     g++-mingw-w64-x86-64
+    desktop-file-utils dpkg-dev file
 )
 
 teskora_missing_packages() {

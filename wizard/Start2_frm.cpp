@@ -37,6 +37,7 @@ Start2_frm::Start2_frm()
     setHelpTopic(5);
     for (int k = 0; k < 8; ++k) {
         Text1[k] = addTextBox(QStringLiteral("Text1(%1)").arg(k), 1440, 480 * k, 975, 405, k);
+        Text1[k]->setAccessibleName(QStringLiteral("Ответ уравнения %1").arg(k + 1));
         onLostFocus(Text1[k], [this, k] { Text1_LostFocus(k); });
     }
     next_cmd = addButton(QStringLiteral("next_cmd"), QStringLiteral("&Вычислить"), QStringLiteral("Решить систему"), 120, 0,

@@ -31,6 +31,7 @@ Start_frm::Start_frm()
         const int row = k / 8;
         const int column = k % 8;
         Text1[k] = addTextBox(QStringLiteral("Text1(%1)").arg(k), 120 + 1080 * column, 720 + 360 * row, 975, 285, k);
+        Text1[k]->setAccessibleName(QStringLiteral("Коэффициент при Х%1, уравнение %2").arg(column + 1).arg(row + 1));
         onLostFocus(Text1[k], [this, k] { Text1_LostFocus(k); });
     }
     Next_cmd = addButton(QStringLiteral("Next_cmd"), QStringLiteral("&Далее"), QStringLiteral("Приступить к вводу ответов"),

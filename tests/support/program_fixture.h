@@ -187,6 +187,44 @@ public:
         click("Start2_frm", "next_cmd");
     }
 
+    // Opens every window of the program in turn, the wizard with eight
+    // unknowns, and hands each to check while it is open.
+    void visitEveryWindow(const std::function<void(platform::Form*)>& check)
+    {
+        start();
+        check(window("Baza_frm"));
+        click("Baza_frm", "Exit_cmd");
+        check(window("Exit_frm"));
+        click("Exit_frm", "CancelButton");
+        click("Baza_frm", "OProgr_cmd");
+        check(window("OProgramme_frm"));
+        click("OProgramme_frm", "cmdOK");
+        QTest::keyClick(window("Baza_frm"), Qt::Key_F1);
+        check(window("Spravka_frm"));
+        click("Spravka_frm", "Close_cmd");
+        goToCount();
+        check(window("Nachalo_frm"));
+        QTest::keyClick(box("Nachalo_frm", "Okno_txt"), Qt::Key_8);
+        QTest::keyClick(focus(), Qt::Key_Return);
+        check(window("Start_frm"));
+        QList<QStringList> rows;
+        QStringList answers;
+        for (int i = 0; i < 8; ++i) {
+            QStringList row;
+            for (int j = 0; j < 8; ++j)
+                row.append(i == j ? "10" : "1");
+            rows.append(row);
+            answers.append(QString::number(i));
+        }
+        typeCoefficients(rows);
+        click("Start_frm", "Next_cmd");
+        check(window("Start2_frm"));
+        typeAnswers(answers);
+        click("Start2_frm", "next_cmd");
+        check(window("Rezultat_frm"));
+        stop();
+    }
+
     QList<Message> messages;
     std::function<void(const Message&)> onMessage;
 };
