@@ -6,6 +6,7 @@
 
 #include "application_data.h"
 #include "regional_settings.h"
+#include "service_seam.h"
 
 namespace platform {
 
@@ -43,23 +44,23 @@ public:
     }
 };
 
-MessageService*& current()
+ServiceSeam<MessageService>& seam()
 {
-    static MessageService* service = nullptr;
-    return service;
+    static QtMessageService real;
+    static ServiceSeam<MessageService> seam(real);
+    return seam;
 }
 
 }  // namespace
 
 MessageService& messageService()
 {
-    static QtMessageService real;
-    return current() ? *current() : real;
+    return seam().get();
 }
 
 void setMessageService(MessageService* service)
 {
-    current() = service;
+    seam().replace(service);
 }
 
 void msgBox(const QString& text, MessageIcon icon, const QString& title)

@@ -4,6 +4,7 @@
 #include <QProcess>
 
 #include "runtime_error.h"
+#include "service_seam.h"
 
 namespace platform {
 
@@ -26,23 +27,23 @@ public:
     }
 };
 
-OperatingSystem*& replacement()
+ServiceSeam<OperatingSystem>& seam()
 {
-    static OperatingSystem* system = nullptr;
-    return system;
+    static QtOperatingSystem real;
+    static ServiceSeam<OperatingSystem> seam(real);
+    return seam;
 }
 
 }  // namespace
 
 OperatingSystem& operatingSystem()
 {
-    static QtOperatingSystem real;
-    return replacement() ? *replacement() : real;
+    return seam().get();
 }
 
 void setOperatingSystem(OperatingSystem* system)
 {
-    replacement() = system;
+    seam().replace(system);
 }
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #include "registry.h"
 
+#include "service_seam.h"
+
 namespace platform {
 
 // The system's registry: the real one on Windows, the adapter elsewhere.
@@ -7,22 +9,22 @@ Registry& nativeRegistry();
 
 namespace {
 
-Registry*& replacement()
+ServiceSeam<Registry>& seam()
 {
-    static Registry* registry = nullptr;
-    return registry;
+    static ServiceSeam<Registry> seam(nativeRegistry());
+    return seam;
 }
 
 }  // namespace
 
 Registry& systemRegistry()
 {
-    return replacement() ? *replacement() : nativeRegistry();
+    return seam().get();
 }
 
 void setRegistry(Registry* registry)
 {
-    replacement() = registry;
+    seam().replace(registry);
 }
 
 }  // namespace platform

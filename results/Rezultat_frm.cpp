@@ -81,7 +81,7 @@ CheckedDouble Rezultat_frm::errorFigure(int n)
 
 void Rezultat_frm::Form_Load()
 {
-    const int n = unknownCount(peremennye().kol_neizv);
+    const int n = unknownCount();
     setOuterSizeTwips(outerSizeTwips().width(), static_cast<float>(2610 + 360 * (n - 2)));
     centreOnScreen();
 

@@ -20,3 +20,8 @@ std::uint8_t unknownCount(const std::u16string& kol_neizv)
         platform::raiseOverflow();
     return static_cast<std::uint8_t>(rounded);
 }
+
+std::uint8_t unknownCount()
+{
+    return unknownCount(peremennye().kol_neizv);
+}

@@ -74,3 +74,5 @@ Peremennye& peremennye();
 // not a number raises the type-mismatch error, a count outside 0..255 the
 // overflow error.
 std::uint8_t unknownCount(const std::u16string& kol_neizv);
+// The same for the count the shared state holds now.
+std::uint8_t unknownCount();

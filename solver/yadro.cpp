@@ -48,7 +48,7 @@ void yadro_proc1()
     auto& x = state.x_resh;
 
     state.tochnost = 1E-07;
-    const std::uint8_t n = unknownCount(state.kol_neizv);
+    const std::uint8_t n = unknownCount();
     const int rhs = n + 1;
 
     for (int i = 1; i <= n; ++i)

@@ -23,11 +23,6 @@ const QString FailureBefore = QStringLiteral("Произошла следующ�
 const QString FailureAfter = QStringLiteral(".  После нажатия кнопки 'Ок' произойдёт возврат на стартовую форму");
 const QString FailureTitle = QStringLiteral("Работа программы остановлена!");
 
-int unknowns()
-{
-    return unknownCount(peremennye().kol_neizv);
-}
-
 }  // namespace
 
 Start2_frm::Start2_frm()
@@ -52,7 +47,7 @@ Start2_frm::Start2_frm()
 
 void Start2_frm::Form_Load()
 {
-    const int n = unknowns();
+    const int n = unknownCount();
     // The width stays as designed.
     setOuterSizeTwips(outerSizeTwips().width(), static_cast<float>(475 * n + 510));
     centreOnScreen();
@@ -83,7 +78,7 @@ void Start2_frm::next_cmd_Click()
 
 void Start2_frm::solve()
 {
-    const int n = unknowns();
+    const int n = unknownCount();
     Peremennye& state = peremennye();
     for (int i = 1; i <= n; ++i) {
         QLineEdit* answer = Text1[static_cast<std::size_t>(i - 1)];
@@ -117,7 +112,7 @@ void Start2_frm::solve()
 
 void Start2_frm::Text1_LostFocus(int Index)
 {
-    const int n = unknowns();
+    const int n = unknownCount();
     if (n < 8 && Index == n - 1)
         moveFocusLater(next_cmd);
 }

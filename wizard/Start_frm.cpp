@@ -15,11 +15,6 @@ const QString NotANumber = QStringLiteral("Не является числом к
 const QString ErrorInRow = QStringLiteral("Ошибка в строке ");
 const QString TryAgain = QStringLiteral("Попробуйте ввести его заново");
 
-int unknowns()
-{
-    return unknownCount(peremennye().kol_neizv);
-}
-
 }  // namespace
 
 Start_frm::Start_frm()
@@ -52,7 +47,7 @@ QLineEdit* Start_frm::box(int i, int j) const
 
 void Start_frm::Form_Load()
 {
-    const int n = unknowns();
+    const int n = unknownCount();
     setOuterSizeTwips(static_cast<float>(1080 * n + 120), static_cast<float>(366 * n + 1134));
     centreOnScreen();
 
@@ -78,7 +73,7 @@ void Start_frm::titleBarClose()
 // The check-and-store pass: row by row, each row left to right.
 void Start_frm::Next_cmd_Click()
 {
-    const int n = unknowns();
+    const int n = unknownCount();
     Peremennye& state = peremennye();
     for (int i = 1; i <= n; ++i) {
         for (int j = 1; j <= n; ++j) {
@@ -108,7 +103,7 @@ void Start_frm::Next_cmd_LostFocus()
 
 void Start_frm::Text1_LostFocus(int Index)
 {
-    const int n = unknowns();
+    const int n = unknownCount();
     if (n < 8 && Index == 8 * (n - 1) + (n - 1))
         moveFocusLater(Next_cmd);
 }
