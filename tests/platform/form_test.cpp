@@ -6,6 +6,7 @@
 
 #include "quiet_offscreen.h"
 
+#include "busy_cursor.h"
 #include "recording_messages.h"
 #include "runtime_error.h"
 #include "test_forms.h"
@@ -173,6 +174,23 @@ private slots:
         QCOMPARE(messages.shown[0].text, QString("Ошибка выполнения '11':\n\nДеление на ноль"));
         QCOMPARE(messages.shown[0].title, QString("Реализация метода вращений"));
         QVERIFY(form->isVisible());
+    }
+
+    void busyCursorIsShownAndAlwaysRestored()
+    {
+        QVERIFY(!QGuiApplication::overrideCursor());
+        {
+            const platform::BusyCursor busy;
+            QVERIFY(QGuiApplication::overrideCursor());
+            QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        }
+        QVERIFY(!QGuiApplication::overrideCursor());
+        try {
+            const platform::BusyCursor busy;
+            platform::raiseOverflow();
+        } catch (const platform::RuntimeError&) {
+        }
+        QVERIFY(!QGuiApplication::overrideCursor());
     }
 
     void titleBarCloseRunsTheWindowsChoiceAndTheWindowStays()
