@@ -18,7 +18,7 @@ case "$mode" in
     --sanitize)
         teskora_install "${TESKORA_PACKAGES[@]}"
         teskora_build build-sanitize -DTESKORA_SANITIZE=ON -DTESKORA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
-        export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1"
+        export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
         export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
         export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
         cd build-sanitize
