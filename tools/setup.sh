@@ -9,6 +9,7 @@ TESKORA_PACKAGES=(
     fonts-dejavu-core fonts-liberation2
     g++-mingw-w64-x86-64
     desktop-file-utils dpkg-dev file
+    g++-aarch64-linux-gnu qemu-user
 )
 
 teskora_missing_packages() {

@@ -5,7 +5,7 @@
 #include <Eigen/Dense>
 #include <gtest/gtest.h>
 
-#include "solver_fixture.h"
+#include "random_systems.h"
 
 namespace {
 
@@ -225,31 +225,6 @@ TEST(RotationSolverState, SmallerSolveAfterLargerOneGivesTheSameResult)
         EXPECT_EQ(x(s, j), fresh[j - 1]);
 }
 
-// Random systems: small backward error, agreement with a reference solver,
-// and the same bits every run on every machine.
-struct RandomSystem {
-    int n;
-    std::vector<std::vector<double>> a;
-    std::vector<double> b;
-};
-
-// Deterministic on every platform: no library distribution in between.
-double uniform(std::mt19937_64& engine)
-{
-    return static_cast<double>(engine() >> 11) * 0x1p-53 * 2.0 - 1.0;
-}
-
-RandomSystem randomSystem(std::mt19937_64& engine, int n)
-{
-    RandomSystem system{n, std::vector<std::vector<double>>(n, std::vector<double>(n)), std::vector<double>(n)};
-    for (int i = 0; i < n; ++i) {
-        for (int j = 0; j < n; ++j)
-            system.a[i][j] = uniform(engine) + (i == j ? 2.0 * n : 0.0) * (engine() % 2 ? 1 : -1) * 0.5;
-        system.b[i] = uniform(engine) * 10.0;
-    }
-    return system;
-}
-
 TEST(RotationSolverAccuracy, RandomSystemsAgreeWithPartialPivotLu)
 {
     std::mt19937_64 engine(20261206);
@@ -277,26 +252,8 @@ TEST(RotationSolverAccuracy, RandomSystemsAgreeWithPartialPivotLu)
 
 TEST(RotationSolverAccuracy, ResultsAreTheSameBitsOnEveryMachine)
 {
-    // FNV-1a over the bits of every unknown of a fixed set of systems. A fused
-    // multiply-add or a reordered sum anywhere in the solver changes it.
-    std::mt19937_64 engine(7);
-    std::uint64_t hash = 0xcbf29ce484222325ULL;
-    for (int n = 2; n <= 8; ++n) {
-        for (int trial = 0; trial < 50; ++trial) {
-            const RandomSystem system = randomSystem(engine, n);
-            const Peremennye& s = solveSystem(system.a, system.b);
-            for (int j = 1; j <= n; ++j) {
-                const double value = x(s, j);
-                std::uint64_t bits;
-                std::memcpy(&bits, &value, sizeof bits);
-                for (int byte = 0; byte < 8; ++byte) {
-                    hash ^= (bits >> (8 * byte)) & 0xFF;
-                    hash *= 0x100000001b3ULL;
-                }
-            }
-        }
-    }
-    EXPECT_EQ(hash, 0xb6b4a90dac6f8c1eULL) << std::hex << hash;
+    const std::uint64_t bits = solutionBits();
+    EXPECT_EQ(bits, ExpectedSolutionBits) << std::hex << bits;
 }
 
 }  // namespace
