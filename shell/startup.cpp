@@ -43,7 +43,10 @@ void startProgram()
     // The pictures and help pages live in the windows library, a static one.
     Q_INIT_RESOURCE(teskora);
     QApplication::setApplicationName(QStringLiteral("teskora"));
-    QApplication::setApplicationVersion(QString::fromStdString(platform::versionText()).mid(8));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(platform::versionMajor())
+                                            .arg(platform::versionMinor())
+                                            .arg(platform::versionRevision()));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon_main.png")));
     // The desktop entry the windows belong to, for the task bar's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("teskora"));
