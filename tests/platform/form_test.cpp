@@ -164,15 +164,15 @@ private slots:
 
     void runTimeErrorsNeverReachTheEventLoop()
     {
-        RecordingMessages messages;
+        RecordingMessages recorder;
         TestForm* form = showForm();
         const int before = platform::unhandledErrorCount();
         form->onFirst = [] { platform::raiseDivisionByZero(); };
         QTest::mouseClick(form->first, Qt::LeftButton);
         QCOMPARE(platform::unhandledErrorCount(), before + 1);
-        QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(messages.shown[0].text, QString("Ошибка выполнения '11':\n\nДеление на ноль"));
-        QCOMPARE(messages.shown[0].title, QString("Реализация метода вращений"));
+        QCOMPARE(recorder.messages.size(), 1);
+        QCOMPARE(recorder.messages[0].text, QString("Ошибка выполнения '11':\n\nДеление на ноль"));
+        QCOMPARE(recorder.messages[0].title, QString("Реализация метода вращений"));
         QVERIFY(form->isVisible());
     }
 

@@ -17,13 +17,13 @@ private slots:
 
     void withoutATitleTheBoxCarriesTheApplicationTitle()
     {
-        RecordingMessages messages;
+        RecordingMessages recorder;
         platform::msgBox("Текст", platform::MessageIcon::Exclamation);
         platform::msgBox("Другой", platform::MessageIcon::Stop, "Заголовок");
-        QCOMPARE(messages.shown.size(), 2);
-        QCOMPARE(messages.shown[0].title, QString("Реализация метода вращений"));
-        QCOMPARE(messages.shown[0].icon, platform::MessageIcon::Exclamation);
-        QCOMPARE(messages.shown[1].title, QString("Заголовок"));
+        QCOMPARE(recorder.messages.size(), 2);
+        QCOMPARE(recorder.messages[0].title, QString("Реализация метода вращений"));
+        QCOMPARE(recorder.messages[0].icon, platform::MessageIcon::Exclamation);
+        QCOMPARE(recorder.messages[1].title, QString("Заголовок"));
     }
 
     void realBoxWaitsUntilClosedAndGivesTheActivationBack()

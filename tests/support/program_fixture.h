@@ -9,32 +9,15 @@
 #include "message_service.h"
 #include "peremennye.h"
 #include "quiet_offscreen.h"
+#include "recording_messages.h"
 #include "startup.h"
 #include "window_service.h"
 
 // Starts the program as users start it and drives it as they do. Message
 // boxes are recorded and answered at once.
-class ProgramFixture : public platform::MessageService {
+class ProgramFixture : public RecordingMessages {
 public:
-    struct Message {
-        QString text;
-        QString title;
-        platform::MessageIcon icon;
-    };
-
-    ProgramFixture() { platform::setMessageService(this); }
-    ~ProgramFixture() override
-    {
-        stop();
-        platform::setMessageService(nullptr);
-    }
-
-    void show(const QString& text, const QString& title, platform::MessageIcon icon) override
-    {
-        messages.append({text, title, icon});
-        if (onMessage)
-            onMessage(messages.last());
-    }
+    ~ProgramFixture() override { stop(); }
 
     // A fresh run: a new shared state, the main window shown and active.
     void start()
@@ -224,7 +207,4 @@ public:
         check(window("Rezultat_frm"));
         stop();
     }
-
-    QList<Message> messages;
-    std::function<void(const Message&)> onMessage;
 };

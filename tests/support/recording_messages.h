@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QList>
 #include <QString>
 
@@ -19,8 +21,12 @@ public:
 
     void show(const QString& text, const QString& title, platform::MessageIcon icon) override
     {
-        shown.append({text, title, icon});
+        messages.append({text, title, icon});
+        if (onMessage)
+            onMessage(messages.last());
     }
 
-    QList<Message> shown;
+    QList<Message> messages;
+    // Called with each message as it is answered.
+    std::function<void(const Message&)> onMessage;
 };
