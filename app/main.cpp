@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "startup.h"
+#include "shell/startup.h"
 
 int main(int argc, char** argv)
 {

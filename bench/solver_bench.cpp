@@ -13,8 +13,8 @@
 #include <Eigen/Dense>
 #include <benchmark/benchmark.h>
 
-#include "peremennye.h"
-#include "yadro.h"
+#include "solver/peremennye.h"
+#include "solver/yadro.h"
 
 namespace {
 

@@ -29,10 +29,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "form.h"
-#include "message_service.h"
-#include "startup.h"
-#include "window_service.h"
+#include "platform/form.h"
+#include "platform/message_service.h"
+#include "platform/window_service.h"
+#include "shell/startup.h"
 
 extern char** environ;
 
@@ -70,7 +70,7 @@ private:
 int childTeskora(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    FirstPaint painted(QStringLiteral("Baza_frm"));
+    FirstPaint painted(window::Baza_frm.toString());
     app.installEventFilter(&painted);
     startProgram();
     return QApplication::exec();
@@ -117,26 +117,25 @@ public:
     }
 };
 
-QPushButton* button(const char* window, const char* name)
+QPushButton* button(platform::WindowName window, const char* name)
 {
-    return platform::windows().find(QString::fromLatin1(window))->findChild<QPushButton*>(QString::fromLatin1(name));
+    return platform::windows().find(window)->findChild<QPushButton*>(QString::fromLatin1(name));
 }
 
-QLineEdit* box(const char* window, const QString& name)
+QLineEdit* box(platform::WindowName window, const QString& name)
 {
-    return platform::windows().find(QString::fromLatin1(window))->findChild<QLineEdit*>(name);
+    return platform::windows().find(window)->findChild<QLineEdit*>(name);
 }
 
 // Times an action until the window named is shown and painted, in ms.
-double timeMove(PaintWatch& watch, const char* next, const std::function<void()>& action)
+double timeMove(PaintWatch& watch, platform::WindowName next, const std::function<void()>& action)
 {
     QApplication::processEvents();
     watch.clear();
     QElapsedTimer timer;
     timer.start();
     action();
-    const QString name = QString::fromLatin1(next);
-    while (!watch.painted(name))
+    while (!watch.painted(next.toString()))
         QApplication::processEvents(QEventLoop::AllEvents, 5);
     return timer.nsecsElapsed() / 1e6;
 }
@@ -149,21 +148,21 @@ int childMoves(int argc, char** argv)
     SilentMessages messages;
     platform::setMessageService(&messages);
     startProgram();
-    while (!watch.painted(QStringLiteral("Baza_frm")))
+    while (!watch.painted(window::Baza_frm.toString()))
         QApplication::processEvents(QEventLoop::AllEvents, 5);
 
-    const double count = timeMove(watch, "Nachalo_frm", [] { button("Baza_frm", "Start_cmd")->click(); });
-    const double grid = timeMove(watch, "Start_frm", [] {
-        QLineEdit* okno = box("Nachalo_frm", QStringLiteral("Okno_txt"));
+    const double count = timeMove(watch, window::Nachalo_frm, [] { button(window::Baza_frm, "Start_cmd")->click(); });
+    const double grid = timeMove(watch, window::Start_frm, [] {
+        QLineEdit* okno = box(window::Nachalo_frm, QStringLiteral("Okno_txt"));
         QTest::keyClick(okno, Qt::Key_8);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
     for (int k = 0; k < 64; ++k)
-        box("Start_frm", QStringLiteral("Text1(%1)").arg(k))->setText(k % 9 == 0 ? QStringLiteral("10") : QStringLiteral("1"));
-    const double answers = timeMove(watch, "Start2_frm", [] { button("Start_frm", "Next_cmd")->click(); });
+        box(window::Start_frm, QStringLiteral("Text1(%1)").arg(k))->setText(k % 9 == 0 ? QStringLiteral("10") : QStringLiteral("1"));
+    const double answers = timeMove(watch, window::Start2_frm, [] { button(window::Start_frm, "Next_cmd")->click(); });
     for (int k = 0; k < 8; ++k)
-        box("Start2_frm", QStringLiteral("Text1(%1)").arg(k))->setText(QString::number(k + 1));
-    const double results = timeMove(watch, "Rezultat_frm", [] { button("Start2_frm", "next_cmd")->click(); });
+        box(window::Start2_frm, QStringLiteral("Text1(%1)").arg(k))->setText(QString::number(k + 1));
+    const double results = timeMove(watch, window::Rezultat_frm, [] { button(window::Start2_frm, "next_cmd")->click(); });
     std::printf("moves %.3f %.3f %.3f %.3f\n", count, grid, answers, results);
     platform::windows().destroyAll();
     return 0;

@@ -10,8 +10,8 @@
 #include <cstring>
 #include <string>
 
-#include "number_rules.h"
-#include "runtime_error.h"
+#include "platform/number_rules.h"
+#include "platform/runtime_error.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "peremennye.h"
-#include "runtime_error.h"
-#include "yadro.h"
+#include "platform/runtime_error.h"
+#include "solver/peremennye.h"
+#include "solver/yadro.h"
 
 namespace {
 

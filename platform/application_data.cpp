@@ -1,6 +1,6 @@
-#include "application_data.h"
+#include "platform/application_data.h"
 
-#include "application_version.h"
+#include "platform/application_version.h"
 
 namespace platform {
 

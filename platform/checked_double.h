@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "runtime_error.h"
+#include "platform/runtime_error.h"
 
 namespace platform {
 

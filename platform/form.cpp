@@ -1,4 +1,4 @@
-#include "form.h"
+#include "platform/form.h"
 
 #include <algorithm>
 
@@ -13,11 +13,11 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "message_service.h"
-#include "regional_settings.h"
-#include "runtime_error.h"
-#include "virtual_keys.h"
-#include "window_service.h"
+#include "platform/message_service.h"
+#include "platform/regional_settings.h"
+#include "platform/runtime_error.h"
+#include "platform/virtual_keys.h"
+#include "platform/window_service.h"
 
 namespace platform {
 
@@ -62,10 +62,10 @@ int unhandledErrorCount()
     return unhandledErrors();
 }
 
-Form::Form(const QString& name, const QString& caption, Frame frame)
+Form::Form(WindowName name, const QString& caption, Frame frame)
     : QWidget(nullptr, flagsFor(frame)), frame_(frame)
 {
-    setObjectName(name);
+    setObjectName(name.toString());
     setWindowTitle(caption);
     // The classic default font of windows and their controls.
     setFont(classicFont(8.25));
@@ -76,10 +76,6 @@ Form::Form(const QString& name, const QString& caption, Frame frame)
 Form::~Form() = default;
 
 void Form::Form_Load()
-{
-}
-
-void Form::titleBarClose()
 {
 }
 
@@ -310,8 +306,8 @@ void Form::runGuarded(const std::function<void()>& handler)
 bool Form::keyPress(QObject* watched, QKeyEvent* event)
 {
     const int key = event->key();
-    if (key == Qt::Key_F1 && helpTopic_ > 0) {
-        const int topic = helpTopic_;
+    if (key == Qt::Key_F1 && helpTopic_ != HelpTopic::None) {
+        const HelpTopic topic = helpTopic_;
         runGuarded([topic] { windows().showHelp(topic); });
         return true;
     }
@@ -369,8 +365,8 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
 void Form::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    if (isLive())
-        runGuarded([this] { titleBarClose(); });
+    if (isLive() && leaveButton_)
+        leaveButton_->click();
 }
 
 bool Form::event(QEvent* event)

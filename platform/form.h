@@ -7,7 +7,8 @@
 #include <QString>
 #include <QWidget>
 
-#include "twips.h"
+#include "platform/twips.h"
+#include "platform/window_names.h"
 
 class QFrame;
 class QLabel;
@@ -23,22 +24,20 @@ namespace platform {
 // never let a run-time error reach Qt's event loop.
 //
 // The window service creates, loads, shows and unloads forms; a form never
-// closes itself.
+// closes itself. Every window is left through its own buttons: the close
+// button of the title bar (or the window manager's close) presses the
+// window's leave button.
 class Form : public QWidget {
     Q_OBJECT
 
 public:
-    Form(const QString& name, const QString& caption, Frame frame);
+    Form(WindowName name, const QString& caption, Frame frame);
     ~Form() override;
 
     // The load step, run by the window service on every creation, before the
     // window becomes visible. May raise a run-time error, which reaches the
     // code that showed the window.
     virtual void Form_Load();
-
-    // What the close button of the title bar does. The window itself never
-    // closes that way: every window is left through its own buttons.
-    virtual void titleBarClose();
 
     // False from the moment the window is unloaded or the program ends: no
     // handler of the window runs after that.
@@ -61,7 +60,7 @@ public:
     QWidget* firstInTabOrder() const;
     void focusFirstControl();
 
-    int helpTopic() const { return helpTopic_; }
+    HelpTopic helpTopic() const { return helpTopic_; }
 
 protected:
     // Design: controls placed in twips relative to the client area.
@@ -75,9 +74,11 @@ protected:
     QFrame* addLine(const QString& name, double x1, double y1, double x2, double y2);
     static QFont classicFont(double pointSize, bool bold = false);
 
-    void setHelpTopic(int topic) { helpTopic_ = topic; }
+    void setHelpTopic(HelpTopic topic) { helpTopic_ = topic; }
     // Esc presses this button, whatever has the focus.
     void setCancelButton(QPushButton* button) { cancelButton_ = button; }
+    // The title bar's close presses this button.
+    void setLeaveButton(QPushButton* button) { leaveButton_ = button; }
 
     template <class Window>
     void onClick(QPushButton* button, void (Window::*handler)());
@@ -115,8 +116,9 @@ private:
     Frame frame_;
     bool unloaded_ = false;
     bool centredWithRealFrame_ = false;
-    int helpTopic_ = 0;
+    HelpTopic helpTopic_ = HelpTopic::None;
     QPushButton* cancelButton_ = nullptr;
+    QPushButton* leaveButton_ = nullptr;
     // Controls with their tab indices as designed, until the first use sorts them.
     mutable std::vector<std::pair<int, QWidget*>> designTabIndices_;
     mutable std::vector<QWidget*> tabOrder_;

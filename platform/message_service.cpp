@@ -1,12 +1,12 @@
-#include "message_service.h"
+#include "platform/message_service.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
 
-#include "application_data.h"
-#include "regional_settings.h"
-#include "service_seam.h"
+#include "platform/application_data.h"
+#include "platform/regional_settings.h"
+#include "platform/service_seam.h"
 
 namespace platform {
 

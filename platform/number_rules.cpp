@@ -1,11 +1,11 @@
-#include "number_rules.h"
+#include "platform/number_rules.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
 
-#include "runtime_error.h"
+#include "platform/runtime_error.h"
 
 namespace platform {
 

@@ -1,10 +1,10 @@
-#include "operating_system.h"
+#include "platform/operating_system.h"
 
 #include <QFileInfo>
 #include <QProcess>
 
-#include "runtime_error.h"
-#include "service_seam.h"
+#include "platform/runtime_error.h"
+#include "platform/service_seam.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "regional_settings.h"
+#include "platform/regional_settings.h"
 
 namespace platform {
 

@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "number_rules.h"
+#include "platform/number_rules.h"
 
 namespace platform {
 

@@ -1,6 +1,6 @@
-#include "registry.h"
+#include "platform/registry.h"
 
-#include "service_seam.h"
+#include "platform/service_seam.h"
 
 namespace platform {
 

@@ -9,7 +9,8 @@
 
 #include <QStandardPaths>
 
-#include "registry.h"
+#include "platform/registry.h"
+#include "platform/system_information.h"
 
 namespace platform {
 
@@ -33,7 +34,7 @@ public:
     long openKey(std::uint32_t root, const std::string& path, std::uint32_t, std::uint32_t access, Key& key) override
     {
         key = 0;
-        if (root != registry::LocalMachine || path != "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO")
+        if (root != registry::LocalMachine || path != system_information::ToolPathKey)
             return registry::FileNotFound;
         if (access & ~registry::KeyRead)
             return registry::AccessDenied;
@@ -47,7 +48,7 @@ public:
     long queryValue(Key key, const std::string& name, std::uint32_t& type, unsigned char* buffer,
                     std::uint32_t& size) override
     {
-        if (key != ToolKey || name != "PATH")
+        if (key != ToolKey || name != system_information::ToolPathValue)
             return registry::FileNotFound;
         // A string value with its terminating NUL.
         const std::uint32_t needed = static_cast<std::uint32_t>(tool_.size() + 1);

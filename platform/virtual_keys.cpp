@@ -1,4 +1,4 @@
-#include "virtual_keys.h"
+#include "platform/virtual_keys.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

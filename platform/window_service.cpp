@@ -1,10 +1,11 @@
-#include "window_service.h"
+#include "platform/window_service.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <QApplication>
 
-#include "form.h"
+#include "platform/form.h"
 
 namespace platform {
 
@@ -14,12 +15,18 @@ WindowService& windows()
     return service;
 }
 
-void WindowService::registerWindow(const QString& name, Factory factory)
+void WindowService::registerWindow(WindowName name, Factory factory)
 {
-    factories_[name] = std::move(factory);
+    factories_[name.toString()] = std::move(factory);
 }
 
-Form* WindowService::show(const QString& name)
+void WindowService::wrongWindow(WindowName name, const char* what)
+{
+    qFatal("The window service has no window %s of class %s", qPrintable(name.toString()), what);
+    std::abort();
+}
+
+Form* WindowService::show(WindowName name)
 {
     if (Form* open = find(name)) {
         if (open->isMinimized())
@@ -28,10 +35,9 @@ Form* WindowService::show(const QString& name)
         open->activateWindow();
         return open;
     }
-    const auto factory = factories_.find(name);
-    Q_ASSERT_X(factory != factories_.end(), "WindowService::show", qPrintable(name));
+    const auto factory = factories_.find(name.toString());
     if (factory == factories_.end())
-        return nullptr;
+        wrongWindow(name, "Form");
 
     // Several moves close the window they leave before they show the next
     // one: the program must not end when for a moment no window is open.
@@ -87,9 +93,10 @@ void WindowService::destroyAll()
     dying_.clear();
 }
 
-Form* WindowService::find(const QString& name) const
+Form* WindowService::find(WindowName name) const
 {
-    const auto it = std::find_if(open_.begin(), open_.end(), [&](Form* form) { return form->objectName() == name; });
+    const auto it = std::find_if(open_.begin(), open_.end(),
+                                 [&](Form* form) { return form->objectName() == name.toString(); });
     return it == open_.end() ? nullptr : *it;
 }
 
@@ -98,7 +105,7 @@ std::vector<Form*> WindowService::openWindows() const
     return open_;
 }
 
-void WindowService::showHelp(int topic)
+void WindowService::showHelp(HelpTopic topic)
 {
     if (helpViewer_)
         helpViewer_(topic);

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QString>
 
+#include "platform/window_names.h"
+
 namespace platform {
 
 class Form;
@@ -18,13 +20,20 @@ public:
     using Factory = std::function<Form*()>;
 
     // Start-up tells the service how to make each window.
-    void registerWindow(const QString& name, Factory factory);
+    void registerWindow(WindowName name, Factory factory);
 
     // Shows the window of that name. One that is not open is created, its
     // load step runs, then it becomes visible with the focus on its lowest
     // tab index; a run-time error of the load step destroys the new window
     // and reaches the caller. One that is open is only brought to the front.
-    Form* show(const QString& name);
+    // A name that start-up did not register is a programmer's error: the
+    // program stops with a message, in every build.
+    Form* show(WindowName name);
+
+    // The same, for a caller that needs the window's own class; a window of
+    // another class under that name stops the program like an unknown name.
+    template <class Window>
+    Window* show(WindowName name);
 
     // Closes and destroys the window; the next show starts from its design state.
     void unload(Form* form);
@@ -41,21 +50,32 @@ public:
     void destroyAll();
 
     // The open window of that name, or nullptr.
-    Form* find(const QString& name) const;
+    Form* find(WindowName name) const;
     std::vector<Form*> openWindows() const;
 
     // F1: the help viewer that start-up has set, for a topic of the help file.
-    void setHelpViewer(std::function<void(int topic)> viewer) { helpViewer_ = std::move(viewer); }
-    void showHelp(int topic);
+    void setHelpViewer(std::function<void(HelpTopic topic)> viewer) { helpViewer_ = std::move(viewer); }
+    void showHelp(HelpTopic topic);
 
 private:
+    [[noreturn]] static void wrongWindow(WindowName name, const char* what);
+
     std::map<QString, Factory> factories_;
     std::vector<Form*> open_;
     std::vector<QPointer<Form>> dying_;
-    std::function<void(int)> helpViewer_;
+    std::function<void(HelpTopic)> helpViewer_;
     bool ending_ = false;
 };
 
 WindowService& windows();
+
+template <class Window>
+Window* WindowService::show(WindowName name)
+{
+    auto* window = qobject_cast<Window*>(show(name));
+    if (!window)
+        wrongWindow(name, Window::staticMetaObject.className());
+    return window;
+}
 
 }  // namespace platform

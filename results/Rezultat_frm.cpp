@@ -1,26 +1,29 @@
-#include "Rezultat_frm.h"
+#include "results/Rezultat_frm.h"
 
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "peremennye.h"
-#include "regional_settings.h"
-#include "window_service.h"
-
-using platform::CheckedDouble;
+#include "platform/regional_settings.h"
+#include "platform/window_service.h"
+#include "solver/error_figure.h"
+#include "solver/peremennye.h"
 
 namespace {
 
 const QString Caption = QStringLiteral("                 Результат вычислений");
 const QString FigureCaption = QStringLiteral("Погрешность вычислений (%):");
+// The control arrays have elements 0..7 for the unknowns and 9 for the
+// figure; the boxes of the unknowns follow the buttons in the tab order.
 constexpr int FigureIndex = 9;
+constexpr int FigureTabIndex = 19;
+constexpr int FirstUnknownTabIndex = 2;
 
 }  // namespace
 
 Rezultat_frm::Rezultat_frm()
-    : Form(QStringLiteral("Rezultat_frm"), Caption, platform::Frame::FixedSingle)
+    : Form(window::Rezultat_frm, Caption, platform::Frame::FixedSingle)
 {
     setClientSizeTwips(4365, 4395);
     setWindowIcon(QIcon(QStringLiteral(":/icon_results.png")));
@@ -32,15 +35,16 @@ Rezultat_frm::Rezultat_frm()
         button->setFont(classicFont(12));
 
     Label1[FigureIndex] = addLabel(QStringLiteral("Label1(9)"), FigureCaption, 120, 240, 2415, 255);
-    Text1[FigureIndex] = addTextBox(QStringLiteral("Text1(9)"), 240, 720, 2055, 285, 19);
+    Text1[FigureIndex] = addTextBox(QStringLiteral("Text1(9)"), 240, 720, 2055, 285, FigureTabIndex);
     Text1[FigureIndex]->setAccessibleName(QStringLiteral("Погрешность вычислений (%)"));
     addLine(QStringLiteral("Line2"), 2760, 120, 2760, 1200);
     addLine(QStringLiteral("Line1"), 120, 1320, 4200, 1320);
-    for (int k = 0; k < 8; ++k) {
+    for (int k = 0; k < MaxUnknowns; ++k) {
         Label1[k] = addLabel(QStringLiteral("Label1(%1)").arg(k), QStringLiteral("Х%1 = ").arg(k + 1), 840,
                              1440 + 360 * k, 375, 255);
         Label1[k]->setWordWrap(false);
-        Text1[k] = addTextBox(QStringLiteral("Text1(%1)").arg(k), 1320, 1440 + 360 * k, 1935, 285, 2 + k);
+        Text1[k] = addTextBox(QStringLiteral("Text1(%1)").arg(k), 1320, 1440 + 360 * k, 1935, 285,
+                              FirstUnknownTabIndex + k);
         Text1[k]->setAccessibleName(QStringLiteral("Х%1").arg(k + 1));
     }
     // The boxes only show: a click on one gives the focus to "Далее" at once,
@@ -53,43 +57,24 @@ Rezultat_frm::Rezultat_frm()
         box->setFocusProxy(NaBazu_cmd);
     }
 
+    setLeaveButton(Command1);
     onClick(NaBazu_cmd, &Rezultat_frm::NaBazu_cmd_Click);
     onClick(Command1, &Rezultat_frm::Command1_Click);
-}
-
-CheckedDouble Rezultat_frm::errorFigure(int n)
-{
-    const Peremennye& state = peremennye();
-    CheckedDouble figure = 0.0;
-    for (int i = 1; i <= n; ++i) {
-        CheckedDouble s = 0.0;
-        for (int j = 1; j <= n; ++j)
-            s = s + state.matr_kopiya(i, j) * state.x_resh(j);
-        const CheckedDouble b = state.otvety_kopiya(i);
-        // A left-hand side of exactly 0 meets an equation whose right-hand
-        // side is 0 too, and misses any other by all of it: relative to
-        // the right-hand side, 100 %.
-        CheckedDouble term;
-        if (s == 0.0)
-            term = b == 0.0 ? 0.0 : 100.0;
-        else
-            term = abs((s - b) / s) * 100.0;
-        figure = figure + term;
-    }
-    return figure;
 }
 
 void Rezultat_frm::Form_Load()
 {
     const int n = unknownCount();
-    setOuterSizeTwips(outerSizeTwips().width(), static_cast<float>(2610 + 360 * (n - 2)));
+    setOuterSizeTwips(outerSizeTwips().width(), 2610 + 360 * (n - 2));
     centreOnScreen();
 
     // Both texts first: a figure beyond the decimal range fills no box.
-    const QString figure = platform::decimalText(errorFigure(n).value());
+    const Peremennye& state = peremennye();
+    const QString figure =
+        platform::decimalText(errorFigure(state.matr_kopiya, state.otvety_kopiya, state.x_resh, n).value());
     show(Text1[FigureIndex], figure);
     for (int i = 1; i <= n; ++i)
-        show(Text1[static_cast<std::size_t>(i - 1)], platform::generalText(peremennye().x_resh(i).value()));
+        show(Text1[i - 1], platform::generalText(state.x_resh(i).value()));
 }
 
 void Rezultat_frm::show(QLineEdit* box, const QString& text)
@@ -99,18 +84,13 @@ void Rezultat_frm::show(QLineEdit* box, const QString& text)
     box->setCursorPosition(0);
 }
 
-void Rezultat_frm::titleBarClose()
-{
-    Command1_Click();
-}
-
 void Rezultat_frm::NaBazu_cmd_Click()
 {
     platform::windows().unload(this);
-    platform::windows().show(QStringLiteral("Baza_frm"));
+    platform::windows().show(window::Baza_frm);
 }
 
 void Rezultat_frm::Command1_Click()
 {
-    platform::windows().show(QStringLiteral("Exit_frm"));
+    platform::windows().show(window::Exit_frm);
 }

@@ -2,8 +2,7 @@
 
 #include <array>
 
-#include "checked_double.h"
-#include "form.h"
+#include "platform/form.h"
 
 class QLabel;
 class QLineEdit;
@@ -20,11 +19,6 @@ public:
     // the boxes. A run-time error here reaches the solve command that shows
     // the window; no box has been filled then.
     void Form_Load() override;
-    void titleBarClose() override;
-
-    // The sum over the equations of the relative residual in percent, from
-    // the system as typed and the solution.
-    static platform::CheckedDouble errorFigure(int n);
 
 private:
     void NaBazu_cmd_Click();

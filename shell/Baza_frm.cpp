@@ -1,21 +1,21 @@
-#include "Baza_frm.h"
+#include "shell/Baza_frm.h"
 
 #include <QIcon>
 #include <QPixmap>
 #include <QPushButton>
 
-#include "window_service.h"
+#include "platform/window_service.h"
 
 namespace {
 const QString Caption = QStringLiteral("           Решение системы линейных уравнений методом вращения");
 }
 
 Baza_frm::Baza_frm()
-    : Form(QStringLiteral("Baza_frm"), Caption, platform::Frame::FixedSingle)
+    : Form(window::Baza_frm, Caption, platform::Frame::FixedSingle)
 {
     setClientSizeTwips(7455, 6000);
     setWindowIcon(QIcon(QStringLiteral(":/icon_main.png")));
-    setHelpTopic(1);
+    setHelpTopic(platform::HelpTopic::MainWindow);
     addPicture(QStringLiteral("Picture"), QPixmap(QStringLiteral(":/rose.jpg")), QStringLiteral("Синяя роза"), 0, 0);
 
     OProgr_cmd = addButton(QStringLiteral("OProgr_cmd"), QStringLiteral("О &программе"),
@@ -27,6 +27,7 @@ Baza_frm::Baza_frm()
     for (QPushButton* button : {OProgr_cmd, Start_cmd, Exit_cmd})
         button->setFont(classicFont(9.75));
 
+    setLeaveButton(Exit_cmd);
     onClick(Start_cmd, &Baza_frm::Start_cmd_Click);
     onClick(OProgr_cmd, &Baza_frm::OProgr_cmd_Click);
     onClick(Exit_cmd, &Baza_frm::Exit_cmd_Click);
@@ -37,23 +38,18 @@ void Baza_frm::Form_Load()
     centreOnScreen();
 }
 
-void Baza_frm::titleBarClose()
-{
-    Exit_cmd_Click();
-}
-
 void Baza_frm::Start_cmd_Click()
 {
     platform::windows().unload(this);
-    platform::windows().show(QStringLiteral("Nachalo_frm"));
+    platform::windows().show(window::Nachalo_frm);
 }
 
 void Baza_frm::OProgr_cmd_Click()
 {
-    platform::windows().show(QStringLiteral("OProgramme_frm"));
+    platform::windows().show(window::OProgramme_frm);
 }
 
 void Baza_frm::Exit_cmd_Click()
 {
-    platform::windows().show(QStringLiteral("Exit_frm"));
+    platform::windows().show(window::Exit_frm);
 }

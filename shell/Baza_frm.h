@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form.h"
+#include "platform/form.h"
 
 class QPushButton;
 
@@ -13,7 +13,6 @@ public:
     Baza_frm();
 
     void Form_Load() override;
-    void titleBarClose() override;
 
 private:
     void Start_cmd_Click();

@@ -1,17 +1,17 @@
-#include "Exit_frm.h"
+#include "shell/Exit_frm.h"
 
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
-#include "window_service.h"
+#include "platform/window_service.h"
 
 namespace {
 const QString Caption = QStringLiteral("                      Выход из программы");
 }
 
 Exit_frm::Exit_frm()
-    : Form(QStringLiteral("Exit_frm"), Caption, platform::Frame::FixedDialog)
+    : Form(window::Exit_frm, Caption, platform::Frame::FixedDialog)
 {
     setClientSizeTwips(4845, 2550);
     setWindowIcon(QIcon(QStringLiteral(":/icon_exit.png")));
@@ -24,6 +24,7 @@ Exit_frm::Exit_frm()
                              2760, 1680, 1215, 375, 0);
 
     // No default or cancel button: Enter and Space press the focused one, Esc nothing.
+    setLeaveButton(CancelButton);
     onClick(OKButton, &Exit_frm::OKButton_Click);
     onClick(CancelButton, &Exit_frm::CancelButton_Click);
 }
@@ -31,11 +32,6 @@ Exit_frm::Exit_frm()
 void Exit_frm::Form_Load()
 {
     centreOnScreen();
-}
-
-void Exit_frm::titleBarClose()
-{
-    CancelButton_Click();
 }
 
 void Exit_frm::OKButton_Click()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form.h"
+#include "platform/form.h"
 
 class QLabel;
 class QPushButton;
@@ -13,7 +13,6 @@ public:
     Exit_frm();
 
     void Form_Load() override;
-    void titleBarClose() override;
 
 private:
     void OKButton_Click();

@@ -1,20 +1,17 @@
-#include "OProgramme_frm.h"
-
-#include <cstring>
-#include <optional>
-#include <vector>
+#include "shell/OProgramme_frm.h"
 
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 
-#include "application_data.h"
-#include "message_service.h"
-#include "operating_system.h"
-#include "registry.h"
-#include "regional_settings.h"
-#include "runtime_error.h"
-#include "window_service.h"
+#include "platform/application_data.h"
+#include "platform/message_service.h"
+#include "platform/operating_system.h"
+#include "platform/regional_settings.h"
+#include "platform/registry.h"
+#include "platform/runtime_error.h"
+#include "platform/system_information.h"
+#include "platform/window_service.h"
 
 namespace {
 
@@ -24,35 +21,10 @@ const QString Description = QStringLiteral(
     "содержать от 2 до 8 неизвестных.");
 const QString Unavailable = QStringLiteral("System Information Is Unavailable At This Time");
 
-// Where the system-information tool is recorded: its full path, or the
-// folder that holds it.
-const std::string ToolPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string ToolPathValue = "PATH";
-const std::string ToolFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-const std::string ToolFolderValue = "MSINFO";
-const std::string ToolFileName = "\\MSINFO32.EXE";
-
-// Read rights are all the dialog needs; any more, under HKEY_LOCAL_MACHINE,
-// is refused to every user who is not an administrator.
-constexpr std::uint32_t KeyAccess = platform::registry::KeyRead;
-constexpr std::uint32_t ValueBufferSize = 1024;
-
-// Closes an opened key however the reading ends.
-class OpenKey {
-public:
-    explicit OpenKey(platform::Registry::Key key) : key_(key) {}
-    ~OpenKey() { platform::systemRegistry().closeKey(key_); }
-    OpenKey(const OpenKey&) = delete;
-    OpenKey& operator=(const OpenKey&) = delete;
-
-private:
-    platform::Registry::Key key_;
-};
-
 }  // namespace
 
 OProgramme_frm::OProgramme_frm()
-    : Form(QStringLiteral("OProgramme_frm"), Caption, platform::Frame::FixedDialog)
+    : Form(window::OProgramme_frm, Caption, platform::Frame::FixedDialog)
 {
     setClientSizeTwips(5625, 3270);
 
@@ -76,6 +48,7 @@ OProgramme_frm::OProgramme_frm()
     // Esc presses "OK" whatever has the focus; Enter presses the focused
     // button, which is "OK" unless the user has moved to the other one.
     setCancelButton(cmdOK);
+    setLeaveButton(cmdOK);
     onClick(cmdOK, &OProgramme_frm::cmdOK_Click);
     onClick(cmdSysInfo, &OProgramme_frm::cmdSysInfo_Click);
 }
@@ -87,11 +60,6 @@ void OProgramme_frm::Form_Load()
     lblVersion->setAccessibleName(lblVersion->text());
     lblTitle->setText(platform::fromUtf8(platform::applicationTitle()));
     lblTitle->setAccessibleName(lblTitle->text());
-}
-
-void OProgramme_frm::titleBarClose()
-{
-    cmdOK_Click();
 }
 
 void OProgramme_frm::cmdOK_Click()
@@ -107,7 +75,8 @@ void OProgramme_frm::cmdSysInfo_Click()
 void OProgramme_frm::StartSysInfo()
 {
     try {
-        if (const auto path = systemInformationTool()) {
+        const auto fileExists = [](const std::string& path) { return !platform::operatingSystem().fileExists(path).empty(); };
+        if (const auto path = platform::systemInformationTool(platform::systemRegistry(), fileExists)) {
             platform::operatingSystem().startProgram(*path);
             return;
         }
@@ -117,60 +86,8 @@ void OProgramme_frm::StartSysInfo()
     platform::msgBox(Unavailable);
 }
 
-// The full path from the first entry, as read; otherwise the folder of the
-// second entry with the tool's file name, if that file exists.
-std::optional<std::string> OProgramme_frm::systemInformationTool()
-{
-    std::string path;
-    if (GetKeyValue(platform::registry::LocalMachine, ToolPathKey, ToolPathValue, path))
-        return path;
-    if (!GetKeyValue(platform::registry::LocalMachine, ToolFolderKey, ToolFolderValue, path))
-        return std::nullopt;
-    // Plain concatenation: a folder ending in "\" gives a doubled separator.
-    path += ToolFileName;
-    if (platform::operatingSystem().fileExists(path).empty())
-        return std::nullopt;
-    return path;
-}
-
 bool OProgramme_frm::GetKeyValue(std::uint32_t KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
                                  std::string& KeyVal)
 {
-    platform::Registry& registry = platform::systemRegistry();
-    platform::Registry::Key key = 0;
-    if (registry.openKey(KeyRoot, KeyName, 0, KeyAccess, key) != platform::registry::Success) {
-        KeyVal.clear();
-        return false;
-    }
-    const OpenKey opened(key);
-
-    std::vector<unsigned char> buffer(ValueBufferSize, 0);
-    std::uint32_t size = ValueBufferSize;
-    std::uint32_t type = 0;
-    if (registry.queryValue(key, SubKeyRef, type, buffer.data(), size) != platform::registry::Success) {
-        KeyVal.clear();
-        return false;
-    }
-    if (size == 0 || size > ValueBufferSize)
-        platform::raiseInvalidCall();
-    // One character per byte; a terminating NUL is dropped.
-    std::string text(reinterpret_cast<const char*>(buffer.data()), size);
-    if (text.back() == '\0')
-        text.pop_back();
-
-    switch (type) {
-    case platform::registry::String:
-        KeyVal = text;
-        break;
-    case platform::registry::Number: {
-        // The number's four bytes, least significant first, as a whole number.
-        std::uint32_t bits = 0;
-        std::memcpy(&bits, buffer.data(), sizeof bits);
-        KeyVal = std::to_string(static_cast<std::int32_t>(bits));
-        break;
-    }
-    default:
-        break;  // left as it was
-    }
-    return true;
+    return platform::readKeyValue(platform::systemRegistry(), KeyRoot, KeyName, SubKeyRef, KeyVal);
 }

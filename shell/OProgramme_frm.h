@@ -1,10 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
-#include "form.h"
+#include "platform/form.h"
 
 class QLabel;
 class QPushButton;
@@ -18,7 +17,6 @@ public:
     OProgramme_frm();
 
     void Form_Load() override;
-    void titleBarClose() override;
 
     // Starts the system-information tool that the registry names, or says
     // that there is none. Never lets an error escape.
@@ -32,7 +30,6 @@ public:
 private:
     void cmdOK_Click();
     void cmdSysInfo_Click();
-    static std::optional<std::string> systemInformationTool();
 
     QPushButton* cmdOK;
     QLabel* picIcon;

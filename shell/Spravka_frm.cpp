@@ -1,14 +1,14 @@
-#include "Spravka_frm.h"
+#include "shell/Spravka_frm.h"
 
 #include <QIcon>
 #include <QPushButton>
 #include <QTextBrowser>
 
-#include "twips.h"
-#include "window_service.h"
+#include "platform/twips.h"
+#include "platform/window_service.h"
 
 Spravka_frm::Spravka_frm()
-    : Form(QStringLiteral("Spravka_frm"), QStringLiteral("Справка"), platform::Frame::Sizable)
+    : Form(window::Spravka_frm, QStringLiteral("Справка"), platform::Frame::Sizable)
 {
     setClientSizeTwips(6600, 5400);
     setWindowIcon(QIcon(QStringLiteral(":/icon_main.png")));
@@ -18,6 +18,7 @@ Spravka_frm::Spravka_frm()
     Text_brw->setAccessibleName(QStringLiteral("Справка"));
     Close_cmd = addButton(QStringLiteral("Close_cmd"), QStringLiteral("&Закрыть"), QString(), 0, 0, 1215, 375, 0);
     setCancelButton(Close_cmd);
+    setLeaveButton(Close_cmd);
     onClick(Close_cmd, &Spravka_frm::Close_cmd_Click);
 }
 
@@ -26,15 +27,11 @@ void Spravka_frm::Form_Load()
     centreOnScreen();
 }
 
-void Spravka_frm::titleBarClose()
-{
-    Close_cmd_Click();
-}
-
-void Spravka_frm::showTopic(int topic)
+void Spravka_frm::showTopic(platform::HelpTopic topic)
 {
     topic_ = topic;
-    Text_brw->setSource(QUrl(QStringLiteral("qrc:/help/topic%1.html").arg(topic)));
+    // The pages are named by the topic numbers of the help file.
+    Text_brw->setSource(QUrl(QStringLiteral("qrc:/help/topic%1.html").arg(static_cast<int>(topic))));
     setWindowTitle(QStringLiteral("Справка: ") + Text_brw->documentTitle());
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form.h"
+#include "platform/form.h"
 
 class QPushButton;
 class QTextBrowser;
@@ -13,10 +13,9 @@ public:
     Spravka_frm();
 
     void Form_Load() override;
-    void titleBarClose() override;
 
-    void showTopic(int topic);
-    int topic() const { return topic_; }
+    void showTopic(platform::HelpTopic topic);
+    platform::HelpTopic topic() const { return topic_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -26,5 +25,5 @@ private:
 
     QTextBrowser* Text_brw;
     QPushButton* Close_cmd;
-    int topic_ = 0;
+    platform::HelpTopic topic_ = platform::HelpTopic::None;
 };

@@ -1,39 +1,38 @@
-#include "startup.h"
+#include "shell/startup.h"
 
 #include <QApplication>
 #include <QIcon>
 
-#include "Baza_frm.h"
-#include "Exit_frm.h"
-#include "Nachalo_frm.h"
-#include "OProgramme_frm.h"
-#include "Rezultat_frm.h"
-#include "Spravka_frm.h"
-#include "Start2_frm.h"
-#include "Start_frm.h"
-#include "application_data.h"
-#include "regional_settings.h"
-#include "window_service.h"
+#include "platform/application_data.h"
+#include "platform/regional_settings.h"
+#include "platform/window_service.h"
+#include "results/Rezultat_frm.h"
+#include "shell/Baza_frm.h"
+#include "shell/Exit_frm.h"
+#include "shell/OProgramme_frm.h"
+#include "shell/Spravka_frm.h"
+#include "wizard/Nachalo_frm.h"
+#include "wizard/Start2_frm.h"
+#include "wizard/Start_frm.h"
 
 namespace {
 
 // The map of the program's windows: every move between them names one of these.
 void registerWindows(platform::WindowService& service)
 {
-    service.registerWindow(QStringLiteral("Baza_frm"), [] { return new Baza_frm; });
-    service.registerWindow(QStringLiteral("Exit_frm"), [] { return new Exit_frm; });
-    service.registerWindow(QStringLiteral("OProgramme_frm"), [] { return new OProgramme_frm; });
-    service.registerWindow(QStringLiteral("Spravka_frm"), [] { return new Spravka_frm; });
-    service.registerWindow(QStringLiteral("Nachalo_frm"), [] { return new Nachalo_frm; });
-    service.registerWindow(QStringLiteral("Start_frm"), [] { return new Start_frm; });
-    service.registerWindow(QStringLiteral("Start2_frm"), [] { return new Start2_frm; });
-    service.registerWindow(QStringLiteral("Rezultat_frm"), [] { return new Rezultat_frm; });
+    service.registerWindow(window::Baza_frm, [] { return new Baza_frm; });
+    service.registerWindow(window::Exit_frm, [] { return new Exit_frm; });
+    service.registerWindow(window::OProgramme_frm, [] { return new OProgramme_frm; });
+    service.registerWindow(window::Spravka_frm, [] { return new Spravka_frm; });
+    service.registerWindow(window::Nachalo_frm, [] { return new Nachalo_frm; });
+    service.registerWindow(window::Start_frm, [] { return new Start_frm; });
+    service.registerWindow(window::Start2_frm, [] { return new Start2_frm; });
+    service.registerWindow(window::Rezultat_frm, [] { return new Rezultat_frm; });
 }
 
-void showHelpTopic(int topic)
+void showHelpTopic(platform::HelpTopic topic)
 {
-    auto* help = static_cast<Spravka_frm*>(platform::windows().show(QStringLiteral("Spravka_frm")));
-    help->showTopic(topic);
+    platform::windows().show<Spravka_frm>(window::Spravka_frm)->showTopic(topic);
 }
 
 }  // namespace
@@ -60,5 +59,5 @@ void startProgram()
     static const bool cleanupConnected =
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] { platform::windows().destroyAll(); });
     Q_UNUSED(cleanupConnected);
-    service.show(QStringLiteral("Baza_frm"));
+    service.show(window::Baza_frm);
 }

@@ -1,8 +1,8 @@
-#include "peremennye.h"
+#include "solver/peremennye.h"
 
 #include <cmath>
 
-#include "number_rules.h"
+#include "platform/number_rules.h"
 
 Peremennye& peremennye()
 {

@@ -1,50 +1,17 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
-#include "checked_double.h"
-#include "runtime_error.h"
+#include "solver/checked_arrays.h"
 
 // The shared state of a solve: everything the windows of one solve have in
-// common, alive from program start to program end and never cleared. The
-// arrays are indexed from 0, as declared, and every access is checked against
-// the declared range; rows and columns 1..n are the ones in use.
+// common, alive from program start to program end and never cleared. Rows
+// and columns 1..n of the arrays are the ones in use; index 0 is never read
+// or written.
 
-template <int Size>
-class CheckedVector {
-public:
-    platform::CheckedDouble& operator()(int i) { return cells_[checkedIndex(i)]; }
-    const platform::CheckedDouble& operator()(int i) const { return cells_[checkedIndex(i)]; }
-
-private:
-    static std::size_t checkedIndex(int i)
-    {
-        if (i < 0 || i >= Size)
-            platform::raiseSubscriptOutOfRange();
-        return static_cast<std::size_t>(i);
-    }
-
-    std::array<platform::CheckedDouble, Size> cells_{};
-};
-
-template <int Rows, int Columns>
-class CheckedMatrix {
-public:
-    platform::CheckedDouble& operator()(int i, int j) { return cells_[checkedIndex(i, j)]; }
-    const platform::CheckedDouble& operator()(int i, int j) const { return cells_[checkedIndex(i, j)]; }
-
-private:
-    static std::size_t checkedIndex(int i, int j)
-    {
-        if (i < 0 || i >= Rows || j < 0 || j >= Columns)
-            platform::raiseSubscriptOutOfRange();
-        return static_cast<std::size_t>(i * Columns + j);
-    }
-
-    std::array<platform::CheckedDouble, Rows * Columns> cells_{};
-};
+// The largest system the arrays hold: 8 equations in 8 unknowns.
+inline constexpr int MaxUnknowns = 8;
 
 struct Peremennye {
     // n, as the user typed it in the count step: one digit from 2 to 8.
@@ -52,13 +19,13 @@ struct Peremennye {
     // The augmented matrix, rows 0..8 and columns 0..9: coefficient (i, j) of
     // equation i and unknown j, the right-hand side of equation i in column
     // n + 1. The solver overwrites the coefficients.
-    CheckedMatrix<9, 10> matr_rassh;
+    AugmentedMatrix matr_rassh;
     // The coefficients as typed, rows and columns 0..8; never changed by the solver.
-    CheckedMatrix<9, 9> matr_kopiya;
+    CoefficientMatrix matr_kopiya;
     // The right-hand sides as typed, 0..8; never changed by the solver.
-    CheckedVector<9> otvety_kopiya;
+    EquationVector otvety_kopiya;
     // The solution, 0..8; the solver's work vector while it runs.
-    CheckedVector<9> x_resh;
+    EquationVector x_resh;
     // True when the last solve produced a solution, false when it stopped at
     // a pivot below the threshold.
     bool est_resh = false;

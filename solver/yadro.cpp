@@ -1,29 +1,38 @@
-#include "yadro.h"
+#include "solver/yadro.h"
 
 #include <cstdint>
 
-#include "peremennye.h"
+#include "solver/peremennye.h"
 
 using platform::CheckedDouble;
 
 namespace {
 
-// The parameter t of the rotation of columns i and j that makes d = A(i, j)
-// zero against the pivot e = A(i, i), and the new pivot p.
 struct Rotation {
-    CheckedDouble t;
-    CheckedDouble p;
+    CheckedDouble t;  // tan(theta / 2), |t| <= 1
+    CheckedDouble p;  // the new pivot
 };
 
+// The rotation of columns i and j that makes d = A(i, j) zero against the
+// pivot e = A(i, i): with c and s from t,
+//
+//     [e  d] [ c  -s ]  =  [p  0],    p = sign(e) * sqrt(e^2 + d^2).
+//            [ s   c ]
+//
+// Precondition: d != 0; the caller makes no rotation for a cell that is zero
+// already. For e = 0 it is the quarter turn, t = 1, and p = d.
+//
+// Guarantees: |t| <= 1, and for e != 0 the pivot keeps the sign of e. Whichever of |d|
+// and |e| is the larger divides the other, so the ratio m has |m| <= 1 and
+// m * m cannot overflow; p overflows only where sqrt(e^2 + d^2) itself lies
+// beyond the double range. Ties |d| = |e| take the first branch.
 Rotation rotationFor(CheckedDouble d, CheckedDouble e)
 {
-    // The zero pivot first: a rotation by 90 degrees moves d onto the diagonal.
     if (e == 0.0)
         return {1.0, d};
 
-    // The branch keeps |m| <= 1, so m * m cannot overflow; in both branches
-    // p = sign(e) * sqrt(e^2 + d^2): the pivot keeps the sign of e.
     if (abs(d) >= abs(e)) {
+        // tan(theta) = 1/m, so tan(theta / 2) = sign(m) / (|m| + sqrt(m^2 + 1)).
         const CheckedDouble m = e / d;
         const CheckedDouble q = sqrt(m * m + 1.0);
         CheckedDouble t = 1.0 / (abs(m) + q);
@@ -34,6 +43,7 @@ Rotation rotationFor(CheckedDouble d, CheckedDouble e)
             p = -p;
         return {t, p};
     }
+    // tan(theta) = m, so tan(theta / 2) = m / (1 + sqrt(m^2 + 1)).
     const CheckedDouble m = d / e;
     const CheckedDouble q = sqrt(m * m + 1.0);
     return {m / (q + 1.0), q * e};
@@ -41,20 +51,13 @@ Rotation rotationFor(CheckedDouble d, CheckedDouble e)
 
 }  // namespace
 
-void yadro_proc1()
+void solveByRotations(AugmentedMatrix& A, EquationVector& x, int n, double threshold, bool& solved)
 {
-    Peremennye& state = peremennye();
-    auto& A = state.matr_rassh;
-    auto& x = state.x_resh;
-
-    state.tochnost = 1E-07;
-    const std::uint8_t n = unknownCount();
     const int rhs = n + 1;
-
     for (int i = 1; i <= n; ++i)
         x(i) = A(i, rhs);
 
-    // Column rotations.
+    // Column rotations: L = A G1 G2 ... GN.
     for (int i = 1; i <= n; ++i) {
         for (int j = i + 1; j <= n; ++j) {
             const CheckedDouble d = A(i, j);
@@ -69,8 +72,9 @@ void yadro_proc1()
             const CheckedDouble r = 1.0 / (t * t + 1.0);
             const CheckedDouble c = (1.0 - t * t) * r;
             const CheckedDouble s = (t + t) * r;
-            // Row i is done: its two cells took p and t. Rows above i hold
-            // stored tangents in these columns and are not touched.
+            // Row i is done: its two cells took p and t (the rotated value of
+            // cell (i, j) is 0). Rows above i hold stored tangents in these
+            // columns and are not touched.
             for (int k = i + 1; k <= n; ++k) {
                 const CheckedDouble u = A(k, i);
                 const CheckedDouble v = A(k, j);
@@ -82,9 +86,9 @@ void yadro_proc1()
 
     // Forward substitution, L y = b; y overwrites x. Each row's sum is formed
     // before its pivot is tested.
-    state.est_resh = true;
-    if (abs(A(1, 1)) < state.tochnost) {
-        state.est_resh = false;
+    solved = true;
+    if (abs(A(1, 1)) < threshold) {
+        solved = false;
         return;
     }
     x(1) = x(1) / A(1, 1);
@@ -92,15 +96,14 @@ void yadro_proc1()
         CheckedDouble sigma = 0.0;
         for (int k = 1; k <= j - 1; ++k)
             sigma = A(j, k) * x(k) + sigma;
-        if (abs(A(j, j)) < state.tochnost) {
-            state.est_resh = false;
+        if (abs(A(j, j)) < threshold) {
+            solved = false;
             return;
         }
         x(j) = (x(j) - sigma) / A(j, j);
     }
 
-    // Back rotation, the exact reverse of the order above; here c and s are
-    // formed by division.
+    // Back rotation, x = G1 G2 ... GN y: the exact reverse of the order above.
     for (int i = n - 1; i >= 1; --i) {
         for (int j = n; j >= i + 1; --j) {
             const CheckedDouble t = A(i, j);
@@ -112,4 +115,12 @@ void yadro_proc1()
             x(j) = s * u + c * v;
         }
     }
+}
+
+void yadro_proc1()
+{
+    Peremennye& state = peremennye();
+    state.tochnost = 1E-07;
+    const std::uint8_t n = unknownCount();
+    solveByRotations(state.matr_rassh, state.x_resh, n, state.tochnost, state.est_resh);
 }

@@ -1,34 +1,51 @@
 #pragma once
 
-// Solves the system held in the shared state by the rotation method.
-//
-// Input: n from kol_neizv (2 <= n <= 8), the coefficients a(i, j) in
-// matr_rassh(i, j) and the right-hand sides b(i) in matr_rassh(i, n + 1),
-// 1 <= i, j <= n.
+#include "solver/checked_arrays.h"
+
+// The rotation method in its column form, for n linear equations in n
+// unknowns, 2 <= n <= 8.
 //
 // What it computes. Plane rotations G of pairs of columns (i, j), made row by
 // row from the top and, within a row, for the cells right of the diagonal
-// from left to right, turn A into the lower-triangular L = A G1 G2 ... GN.
-// Forward substitution solves L y = b, and x = G1 G2 ... GN y, applying GN
-// first, is the solution, since A x = L (G1 ... GN)^T x = L y = b.
+// from left to right, turn the coefficient matrix A into the lower-triangular
+// L = A G1 G2 ... GN. Forward substitution solves L y = b, and
+// x = G1 G2 ... GN y, applying GN first, is the solution, since
+// A x = L (G1 ... GN)^T x = L y = b.
 //
-// How a rotation is stored. A rotation by the angle theta is kept as the
-// tangent of its half angle, t = tan(theta / 2), |t| <= 1, in the very cell
-// (i, j) that it has made zero; c = (1 - t^2) / (1 + t^2), s = 2t / (1 + t^2).
-// A cell that already held 0 keeps 0, which reads back as the identity.
+// How a rotation is stored. The rotation that makes cell (i, j) zero turns
+// by the angle theta with tan(theta) = A(i, j) / A(i, i); it is kept as the
+// tangent of its half angle, t = tan(theta / 2), |t| <= 1, in that very cell.
+// Its cosine and sine follow as c = (1 - t^2) / (1 + t^2) and
+// s = 2t / (1 + t^2): t = 0 is the identity, t = 1 the quarter turn. A cell
+// that already held 0 is not rotated and keeps 0, which reads back as the
+// identity. The rotation G of columns i and j has G(i, i) = G(j, j) = c,
+// G(j, i) = s and G(i, j) = -s.
 //
-// Output: x_resh(1..n) and est_resh true; or est_resh false when a pivot of L
-// is below tochnost (1E-07) in magnitude, an absolute test with no scaling.
-// matr_rassh is left holding L on and below the diagonal and the stored
-// tangents above it; column n + 1 is not changed.
+// In: A(i, j) the coefficients and A(i, n + 1) the right-hand sides,
+// 1 <= i, j <= n. Out: solved true and x(1..n) the unknowns; or solved false
+// when a pivot of L is below threshold in magnitude, an absolute test with no
+// scaling that a pivot equal to the threshold passes. Then x(1..j-1) hold
+// y(1..j-1) and x(j..n) the right-hand sides, where j is the row whose pivot
+// failed. A is left holding L on and below the diagonal and the stored
+// tangents above it; column n + 1 is never changed.
 //
-// Faults: every arithmetic step is checked (platform::CheckedDouble), so an
+// Faults. Every arithmetic result is checked (platform::CheckedDouble): an
 // overflow raises the runtime's overflow error at once and the solve ends
-// there; entries near the double range are the only way to get one. Every
-// array access is checked against the declared ranges.
+// there, with solved as it stood (true from the forward substitution on).
+// Entries near the double range are the only way to meet one; the first place
+// is the new pivot sqrt(e^2 + d^2). Division by zero cannot occur: every
+// divisor is tested non-zero or bounded away from zero first. Every array
+// access is checked against the declared ranges, so an n above 8 raises the
+// subscript error instead of reading beyond them.
 //
-// Bit-exact results: the order of every operation below is kept on purpose
-// (c and s by the reciprocal r while rotating, by division when rotating
-// back; sums accumulated in the order given), so a given system gives the
-// same bits on every machine built with -ffp-contract=off.
+// Bit-exact results. The order of every operation is kept on purpose: c and
+// s by the reciprocal r while rotating the columns, by division when rotating
+// back; each row's sum accumulated from the left, the new term added to the
+// sum so far. With -ffp-contract=off (no fused multiply-add) a system gives
+// the same bits on every machine.
+void solveByRotations(AugmentedMatrix& A, EquationVector& x, int n, double threshold, bool& solved);
+
+// The program's solve: stores the threshold 1E-07 in tochnost, takes n from
+// kol_neizv and runs solveByRotations on matr_rassh and x_resh, setting
+// est_resh.
 void yadro_proc1();

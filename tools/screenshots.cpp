@@ -14,10 +14,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "form.h"
-#include "message_service.h"
-#include "startup.h"
-#include "window_service.h"
+#include "platform/form.h"
+#include "platform/message_service.h"
+#include "platform/window_service.h"
+#include "shell/startup.h"
 
 namespace {
 
@@ -30,28 +30,28 @@ public:
     }
 };
 
-platform::Form* window(const char* name)
+platform::Form* window(platform::WindowName name)
 {
-    return platform::windows().find(QString::fromLatin1(name));
+    return platform::windows().find(name);
 }
 
-void click(const char* windowName, const char* button)
+void click(platform::WindowName windowName, const char* button)
 {
     window(windowName)->findChild<QPushButton*>(QString::fromLatin1(button))->click();
 }
 
-void type(const char* windowName, const QString& box, const QString& text)
+void type(platform::WindowName windowName, const QString& box, const QString& text)
 {
     window(windowName)->findChild<QLineEdit*>(box)->setText(text);
 }
 
-bool grab(const char* name, const QDir& out)
+bool grab(platform::WindowName name, const QDir& out)
 {
     platform::Form* form = window(name);
     if (!form)
         return false;
     QApplication::processEvents();
-    return form->grab().save(out.filePath(QString::fromLatin1(name) + ".png"));
+    return form->grab().save(out.filePath(name.toString() + ".png"));
 }
 
 }  // namespace
@@ -70,32 +70,32 @@ int main(int argc, char** argv)
     platform::setMessageService(&messages);
     startProgram();
 
-    bool ok = grab("Baza_frm", out);
-    click("Baza_frm", "Exit_cmd");
-    ok &= grab("Exit_frm", out);
-    click("Exit_frm", "CancelButton");
-    click("Baza_frm", "OProgr_cmd");
-    ok &= grab("OProgramme_frm", out);
-    click("OProgramme_frm", "cmdOK");
+    bool ok = grab(window::Baza_frm, out);
+    click(window::Baza_frm, "Exit_cmd");
+    ok &= grab(window::Exit_frm, out);
+    click(window::Exit_frm, "CancelButton");
+    click(window::Baza_frm, "OProgr_cmd");
+    ok &= grab(window::OProgramme_frm, out);
+    click(window::OProgramme_frm, "cmdOK");
 
     // 2 X1 + X2 - X3 = 8, -3 X1 - X2 + 2 X3 = -11, -2 X1 + X2 + 2 X3 = -3.
-    click("Baza_frm", "Start_cmd");
-    type("Nachalo_frm", "Okno_txt", "3");
-    ok &= grab("Nachalo_frm", out);
-    window("Nachalo_frm")->findChild<QPushButton*>("Dalee_cmd")->setEnabled(true);
-    click("Nachalo_frm", "Dalee_cmd");
+    click(window::Baza_frm, "Start_cmd");
+    type(window::Nachalo_frm, "Okno_txt", "3");
+    ok &= grab(window::Nachalo_frm, out);
+    window(window::Nachalo_frm)->findChild<QPushButton*>("Dalee_cmd")->setEnabled(true);
+    click(window::Nachalo_frm, "Dalee_cmd");
     const char* coefficients[3][3] = {{"2", "1", "-1"}, {"-3", "-1", "2"}, {"-2", "1", "2"}};
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
-            type("Start_frm", QStringLiteral("Text1(%1)").arg(8 * i + j), QString::fromLatin1(coefficients[i][j]));
-    ok &= grab("Start_frm", out);
-    click("Start_frm", "Next_cmd");
+            type(window::Start_frm, QStringLiteral("Text1(%1)").arg(8 * i + j), QString::fromLatin1(coefficients[i][j]));
+    ok &= grab(window::Start_frm, out);
+    click(window::Start_frm, "Next_cmd");
     const char* answers[3] = {"8", "-11", "-3"};
     for (int i = 0; i < 3; ++i)
-        type("Start2_frm", QStringLiteral("Text1(%1)").arg(i), QString::fromLatin1(answers[i]));
-    ok &= grab("Start2_frm", out);
-    click("Start2_frm", "next_cmd");
-    ok &= grab("Rezultat_frm", out);
+        type(window::Start2_frm, QStringLiteral("Text1(%1)").arg(i), QString::fromLatin1(answers[i]));
+    ok &= grab(window::Start2_frm, out);
+    click(window::Start2_frm, "next_cmd");
+    ok &= grab(window::Rezultat_frm, out);
     platform::windows().destroyAll();
     return ok ? 0 : 1;
 }

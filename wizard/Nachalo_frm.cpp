@@ -1,12 +1,12 @@
-#include "Nachalo_frm.h"
+#include "wizard/Nachalo_frm.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "peremennye.h"
-#include "virtual_keys.h"
-#include "window_service.h"
+#include "platform/virtual_keys.h"
+#include "platform/window_service.h"
+#include "solver/peremennye.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ bool isCount(const QString& text)
 }  // namespace
 
 Nachalo_frm::Nachalo_frm()
-    : Form(QStringLiteral("Nachalo_frm"), Caption, platform::Frame::Sizable)
+    : Form(window::Nachalo_frm, Caption, platform::Frame::Sizable)
 {
     setClientSizeTwips(4830, 2910);
 
@@ -47,6 +47,7 @@ Nachalo_frm::Nachalo_frm()
     Label1 = addLabel(QStringLiteral("Label1"), Prompt, 120, 240, 4575, 615);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
+    setLeaveButton(Otmena_cmd);
     onKeyDown(Okno_txt, [this](int keyCode) { Okno_txt_KeyDown(keyCode); });
     onClick(Dalee_cmd, &Nachalo_frm::Dalee_cmd_Click);
     onClick(Otmena_cmd, &Nachalo_frm::Otmena_cmd_Click);
@@ -56,11 +57,6 @@ void Nachalo_frm::Form_Load()
 {
     centreOnScreen();
     Dalee_cmd->setEnabled(false);
-}
-
-void Nachalo_frm::titleBarClose()
-{
-    Otmena_cmd_Click();
 }
 
 // The key, not the resulting text, decides; the character still lands in the
@@ -87,11 +83,11 @@ void Nachalo_frm::Dalee_cmd_Click()
     }
     peremennye().kol_neizv = Okno_txt->text().toStdU16String();
     platform::windows().unload(this);
-    platform::windows().show(QStringLiteral("Start_frm"));
+    platform::windows().show(window::Start_frm);
 }
 
 void Nachalo_frm::Otmena_cmd_Click()
 {
     platform::windows().unload(this);
-    platform::windows().show(QStringLiteral("Baza_frm"));
+    platform::windows().show(window::Baza_frm);
 }

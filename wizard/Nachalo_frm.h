@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form.h"
+#include "platform/form.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,7 +14,6 @@ public:
     Nachalo_frm();
 
     void Form_Load() override;
-    void titleBarClose() override;
 
 private:
     void Okno_txt_KeyDown(int KeyCode);

@@ -1,15 +1,15 @@
-#include "Start2_frm.h"
+#include "wizard/Start2_frm.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "busy_cursor.h"
-#include "message_service.h"
-#include "peremennye.h"
-#include "regional_settings.h"
-#include "runtime_error.h"
-#include "window_service.h"
-#include "yadro.h"
+#include "platform/busy_cursor.h"
+#include "platform/message_service.h"
+#include "platform/regional_settings.h"
+#include "platform/runtime_error.h"
+#include "platform/window_service.h"
+#include "solver/peremennye.h"
+#include "solver/yadro.h"
 
 namespace {
 
@@ -23,24 +23,30 @@ const QString FailureBefore = QStringLiteral("Произошла следующ�
 const QString FailureAfter = QStringLiteral(".  После нажатия кнопки 'Ок' произойдёт возврат на стартовую форму");
 const QString FailureTitle = QStringLiteral("Работа программы остановлена!");
 
+// Box k holds the right-hand side of equation k + 1, and has tab index k;
+// the buttons follow the column.
+constexpr int NextTabIndex = MaxUnknowns;
+constexpr int ExitTabIndex = MaxUnknowns + 1;
+
 }  // namespace
 
 Start2_frm::Start2_frm()
-    : Form(QStringLiteral("Start2_frm"), Caption, platform::Frame::Sizable)
+    : Form(window::Start2_frm, Caption, platform::Frame::Sizable)
 {
     setClientSizeTwips(2685, 3855);
-    setHelpTopic(5);
-    for (int k = 0; k < 8; ++k) {
+    setHelpTopic(platform::HelpTopic::RightHandSides);
+    for (int k = 0; k < MaxUnknowns; ++k) {
         Text1[k] = addTextBox(QStringLiteral("Text1(%1)").arg(k), 1440, 480 * k, 975, 405, k);
         Text1[k]->setAccessibleName(QStringLiteral("Ответ уравнения %1").arg(k + 1));
         onLostFocus(Text1[k], [this, k] { Text1_LostFocus(k); });
     }
     next_cmd = addButton(QStringLiteral("next_cmd"), QStringLiteral("&Вычислить"), QStringLiteral("Решить систему"), 120, 0,
-                         1215, 375, 8);
+                         1215, 375, NextTabIndex);
     Exit_cmd = addButton(QStringLiteral("Exit_cmd"), QStringLiteral("&Выход"), QStringLiteral("Выход из программы"), 120,
-                         480, 1215, 375, 9);
+                         480, 1215, 375, ExitTabIndex);
     addLine(QStringLiteral("Line1"), 120, 960, 1320, 960);
 
+    setLeaveButton(Exit_cmd);
     onClick(next_cmd, &Start2_frm::next_cmd_Click);
     onClick(Exit_cmd, &Start2_frm::Exit_cmd_Click);
 }
@@ -49,16 +55,11 @@ void Start2_frm::Form_Load()
 {
     const int n = unknownCount();
     // The width stays as designed.
-    setOuterSizeTwips(outerSizeTwips().width(), static_cast<float>(475 * n + 510));
+    setOuterSizeTwips(outerSizeTwips().width(), 475 * n + 510);
     centreOnScreen();
     // Only the boxes in use show; Shift+Tab from "Вычислить" lands on the last of them.
-    for (int k = 0; k < 8; ++k)
+    for (int k = 0; k < MaxUnknowns; ++k)
         Text1[k]->setVisible(k < n);
-}
-
-void Start2_frm::titleBarClose()
-{
-    Exit_cmd_Click();
 }
 
 // The solve command. Every run-time error of it, of the solver and of the
@@ -72,7 +73,7 @@ void Start2_frm::next_cmd_Click()
         platform::msgBox(FailureBefore + platform::fromUtf8(error.description()) + FailureAfter,
                          platform::MessageIcon::Stop, FailureTitle);
         platform::windows().unload(this);
-        platform::windows().show(QStringLiteral("Baza_frm"));
+        platform::windows().show(window::Baza_frm);
     }
 }
 
@@ -81,7 +82,7 @@ void Start2_frm::solve()
     const int n = unknownCount();
     Peremennye& state = peremennye();
     for (int i = 1; i <= n; ++i) {
-        QLineEdit* answer = Text1[static_cast<std::size_t>(i - 1)];
+        QLineEdit* answer = Text1[i - 1];
         const auto value = platform::textToNumber(answer->text());
         if (!value) {
             answer->setFocus(Qt::OtherFocusReason);
@@ -101,11 +102,11 @@ void Start2_frm::solve()
     }
 
     if (state.est_resh) {
-        platform::windows().show(QStringLiteral("Rezultat_frm"));
+        platform::windows().show(window::Rezultat_frm);
         platform::windows().unload(this);
     } else {
         platform::msgBox(NearSingular, platform::MessageIcon::Stop, ResultTitle);
-        platform::windows().show(QStringLiteral("Baza_frm"));
+        platform::windows().show(window::Baza_frm);
         platform::windows().unload(this);
     }
 }
@@ -113,11 +114,11 @@ void Start2_frm::solve()
 void Start2_frm::Text1_LostFocus(int Index)
 {
     const int n = unknownCount();
-    if (n < 8 && Index == n - 1)
+    if (n < MaxUnknowns && Index == n - 1)
         moveFocusLater(next_cmd);
 }
 
 void Start2_frm::Exit_cmd_Click()
 {
-    platform::windows().show(QStringLiteral("Exit_frm"));
+    platform::windows().show(window::Exit_frm);
 }

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "form.h"
+#include "platform/form.h"
 
 class QLineEdit;
 class QPushButton;
@@ -15,7 +15,6 @@ public:
     Start2_frm();
 
     void Form_Load() override;
-    void titleBarClose() override;
 
 private:
     void next_cmd_Click();

@@ -1,12 +1,12 @@
-#include "Start_frm.h"
+#include "wizard/Start_frm.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "message_service.h"
-#include "peremennye.h"
-#include "regional_settings.h"
-#include "window_service.h"
+#include "platform/message_service.h"
+#include "platform/regional_settings.h"
+#include "platform/window_service.h"
+#include "solver/peremennye.h"
 
 namespace {
 
@@ -15,26 +15,34 @@ const QString NotANumber = QStringLiteral("Не является числом к
 const QString ErrorInRow = QStringLiteral("Ошибка в строке ");
 const QString TryAgain = QStringLiteral("Попробуйте ввести его заново");
 
+// The grid is built for the largest system: box k stands in row k / 8 and
+// column k % 8, and has tab index k; the buttons follow it.
+constexpr int GridSide = MaxUnknowns;
+constexpr int GridBoxes = GridSide * GridSide;
+constexpr int NextTabIndex = GridBoxes;
+constexpr int ExitTabIndex = GridBoxes + 1;
+
 }  // namespace
 
 Start_frm::Start_frm()
-    : Form(QStringLiteral("Start_frm"), Caption, platform::Frame::FixedSingle)
+    : Form(window::Start_frm, Caption, platform::Frame::FixedSingle)
 {
-    setHelpTopic(4);
+    setHelpTopic(platform::HelpTopic::Coefficients);
     // Built once for the largest system; the load step cuts it to n x n.
-    for (int k = 0; k < 64; ++k) {
-        const int row = k / 8;
-        const int column = k % 8;
+    for (int k = 0; k < GridBoxes; ++k) {
+        const int row = k / GridSide;
+        const int column = k % GridSide;
         Text1[k] = addTextBox(QStringLiteral("Text1(%1)").arg(k), 120 + 1080 * column, 720 + 360 * row, 975, 285, k);
         Text1[k]->setAccessibleName(QStringLiteral("Коэффициент при Х%1, уравнение %2").arg(column + 1).arg(row + 1));
         onLostFocus(Text1[k], [this, k] { Text1_LostFocus(k); });
     }
     Next_cmd = addButton(QStringLiteral("Next_cmd"), QStringLiteral("&Далее"), QStringLiteral("Приступить к вводу ответов"),
-                         120, 120, 855, 375, 64);
+                         120, 120, 855, 375, NextTabIndex);
     Exit_cmd = addButton(QStringLiteral("Exit_cmd"), QStringLiteral("&Выход"), QStringLiteral("Выход из программы"), 1080,
-                         120, 855, 375, 65);
+                         120, 855, 375, ExitTabIndex);
     addLine(QStringLiteral("Line1"), 120, 600, 2040, 600);
 
+    setLeaveButton(Exit_cmd);
     onClick(Next_cmd, &Start_frm::Next_cmd_Click);
     onClick(Exit_cmd, &Start_frm::Exit_cmd_Click);
     onLostFocus(Next_cmd, [this] { Next_cmd_LostFocus(); });
@@ -42,19 +50,19 @@ Start_frm::Start_frm()
 
 QLineEdit* Start_frm::box(int i, int j) const
 {
-    return Text1[static_cast<std::size_t>(8 * (i - 1) + (j - 1))];
+    return Text1[GridSide * (i - 1) + (j - 1)];
 }
 
 void Start_frm::Form_Load()
 {
     const int n = unknownCount();
-    setOuterSizeTwips(static_cast<float>(1080 * n + 120), static_cast<float>(366 * n + 1134));
+    setOuterSizeTwips(1080 * n + 120, 366 * n + 1134);
     centreOnScreen();
 
     // The boxes outside the block are hidden, so none of them shows and Tab
     // never reaches them.
-    for (int k = 0; k < 64; ++k)
-        Text1[k]->setVisible(k / 8 < n && k % 8 < n);
+    for (int k = 0; k < GridBoxes; ++k)
+        Text1[k]->setVisible(k / GridSide < n && k % GridSide < n);
 
     // The block row by row, then "Далее", then the rest in their old order.
     int t = 0;
@@ -63,11 +71,6 @@ void Start_frm::Form_Load()
             setTabIndex(box(i, j), t++);
     }
     setTabIndex(Next_cmd, n * n);
-}
-
-void Start_frm::titleBarClose()
-{
-    Exit_cmd_Click();
 }
 
 // The check-and-store pass: row by row, each row left to right.
@@ -92,7 +95,7 @@ void Start_frm::Next_cmd_Click()
         }
     }
     platform::windows().unload(this);
-    platform::windows().show(QStringLiteral("Start2_frm"));
+    platform::windows().show(window::Start2_frm);
 }
 
 void Start_frm::Next_cmd_LostFocus()
@@ -104,11 +107,11 @@ void Start_frm::Next_cmd_LostFocus()
 void Start_frm::Text1_LostFocus(int Index)
 {
     const int n = unknownCount();
-    if (n < 8 && Index == 8 * (n - 1) + (n - 1))
+    if (n < MaxUnknowns && Index == GridSide * (n - 1) + (n - 1))
         moveFocusLater(Next_cmd);
 }
 
 void Start_frm::Exit_cmd_Click()
 {
-    platform::windows().show(QStringLiteral("Exit_frm"));
+    platform::windows().show(window::Exit_frm);
 }

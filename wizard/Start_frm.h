@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "form.h"
+#include "platform/form.h"
 
 class QLineEdit;
 class QPushButton;
@@ -15,7 +15,6 @@ public:
     Start_frm();
 
     void Form_Load() override;
-    void titleBarClose() override;
 
 private:
     void Next_cmd_Click();
@@ -26,7 +25,7 @@ private:
     // Box (i, j) of equation i and unknown j, both from 1.
     QLineEdit* box(int i, int j) const;
 
-    std::array<QLineEdit*, 64> Text1;
+    std::array<QLineEdit*, 64> Text1;  // the 8 x 8 grid, row by row
     QPushButton* Next_cmd;
     QPushButton* Exit_cmd;
     // Set while the pass moves the focus to a refused box: the user corrects

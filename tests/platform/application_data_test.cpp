@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "application_data.h"
+#include "platform/application_data.h"
 
 TEST(ApplicationData, TitleAndVersionText)
 {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "checked_double.h"
+#include "platform/checked_double.h"
 
 using platform::CheckedDouble;
 

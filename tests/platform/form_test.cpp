@@ -4,13 +4,13 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "quiet_offscreen.h"
+#include "support/quiet_offscreen.h"
 
-#include "busy_cursor.h"
-#include "recording_messages.h"
-#include "runtime_error.h"
-#include "test_forms.h"
-#include "window_service.h"
+#include "platform/busy_cursor.h"
+#include "platform/runtime_error.h"
+#include "platform/test_forms.h"
+#include "platform/window_service.h"
+#include "support/recording_messages.h"
 
 using platform::windows;
 
@@ -20,8 +20,8 @@ class FormTest : public QObject {
 private:
     TestForm* showForm(platform::Frame frame = platform::Frame::FixedSingle)
     {
-        windows().registerWindow("Test_frm", [frame] { return new TestForm("Test_frm", frame); });
-        auto* form = static_cast<TestForm*>(windows().show("Test_frm"));
+        windows().registerWindow(test_window::Test_frm, [frame] { return new TestForm(test_window::Test_frm, frame); });
+        auto* form = static_cast<TestForm*>(windows().show(test_window::Test_frm));
         form->activateWindow();
         if (!QTest::qWaitForWindowActive(form))
             qWarning("window not active");
@@ -104,13 +104,13 @@ private slots:
 
     void f1AsksTheHelpViewerForTheWindowsTopic()
     {
-        QList<int> topics;
-        windows().setHelpViewer([&](int topic) { topics.append(topic); });
+        QList<platform::HelpTopic> topics;
+        windows().setHelpViewer([&](platform::HelpTopic topic) { topics.append(topic); });
         TestForm* form = showForm();
         QTest::keyClick(form->box, Qt::Key_F1);
-        form->setHelpTopic(4);
+        form->setHelpTopic(platform::HelpTopic::Coefficients);
         QTest::keyClick(form->box, Qt::Key_F1);
-        QCOMPARE(topics, QList<int>({4}));
+        QCOMPARE(topics, QList<platform::HelpTopic>({platform::HelpTopic::Coefficients}));
         windows().setHelpViewer(nullptr);
     }
 
@@ -193,23 +193,24 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
-    void titleBarCloseRunsTheWindowsChoiceAndTheWindowStays()
+    void closingFromTheTitleBarPressesTheLeaveButtonAndTheWindowStays()
     {
         TestForm* form = showForm();
+        form->setLeaveButton(form->second);
         QCloseEvent close;
         QApplication::sendEvent(form, &close);
         QVERIFY(!close.isAccepted());
-        QCOMPARE(form->titleBarCloses, 1);
+        QCOMPARE(form->secondClicks, 1);
         QVERIFY(form->isVisible());
-        QCOMPARE(windows().find("Test_frm"), form);
+        QCOMPARE(windows().find(test_window::Test_frm), form);
     }
 
     void outerSizesConvertWithTheFrameTheyAssume()
     {
-        TestForm fixed("Fixed_frm", platform::Frame::FixedSingle);
+        TestForm fixed(test_window::A_frm, platform::Frame::FixedSingle);
         fixed.setOuterSizeTwips(2280, 1866);
         QCOMPARE(fixed.size(), QSize(146, 92));
-        TestForm sizable("Sizable_frm", platform::Frame::Sizable);
+        TestForm sizable(test_window::B_frm, platform::Frame::Sizable);
         sizable.setOuterSizeTwips(2805, 1460);
         QCOMPARE(sizable.size(), QSize(179, 63));
         QCOMPARE(sizable.outerSizeTwips(), QSizeF(2805, 1455));

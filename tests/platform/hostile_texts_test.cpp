@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "hostile_texts.h"
-#include "number_rules.h"
+#include "platform/number_rules.h"
+#include "support/hostile_texts.h"
 
 namespace {
 

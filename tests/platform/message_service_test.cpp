@@ -3,11 +3,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "quiet_offscreen.h"
+#include "support/quiet_offscreen.h"
 #include <QTimer>
 
-#include "message_service.h"
-#include "recording_messages.h"
+#include "platform/message_service.h"
+#include "support/recording_messages.h"
 
 class MessageServiceTest : public QObject {
     Q_OBJECT

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "number_rules.h"
-#include "runtime_error.h"
+#include "platform/number_rules.h"
+#include "platform/runtime_error.h"
 
 using platform::NumberFormat;
 using platform::parseNumber;

@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "regional_settings.h"
+#include "platform/regional_settings.h"
 
 // Run with LC_ALL=ru_RU.UTF-8, as ctest sets it: Qt reads the variables itself,
 // no system locale needs to be installed.

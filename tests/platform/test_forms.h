@@ -5,13 +5,19 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "form.h"
+#include "platform/form.h"
+
+namespace test_window {
+inline constexpr platform::WindowName Test_frm{"Test_frm"};
+inline constexpr platform::WindowName A_frm{"A_frm"};
+inline constexpr platform::WindowName B_frm{"B_frm"};
+}  // namespace test_window
 
 // A small window of the kind the program has: two buttons and a box, with
 // hooks the tests can set.
 class TestForm : public platform::Form {
 public:
-    explicit TestForm(const QString& name = QStringLiteral("Test_frm"),
+    explicit TestForm(platform::WindowName name = test_window::Test_frm,
                       platform::Frame frame = platform::Frame::FixedSingle)
         : Form(name, QStringLiteral("  Проверка"), frame)
     {
@@ -31,7 +37,6 @@ public:
             platform::raiseOverflow();
     }
 
-    void titleBarClose() override { ++titleBarCloses; }
 
     using Form::moveFocusLater;
     using Form::onGotFocus;
@@ -40,6 +45,7 @@ public:
     using Form::runGuarded;
     using Form::setCancelButton;
     using Form::setHelpTopic;
+    using Form::setLeaveButton;
 
     QLineEdit* box;
     QPushButton* first;
@@ -47,7 +53,6 @@ public:
     int firstClicks = 0;
     int secondClicks = 0;
     int loads = 0;
-    int titleBarCloses = 0;
     bool loadedWhileVisible = true;
     inline static bool failLoad = false;
     std::function<void()> onFirst;

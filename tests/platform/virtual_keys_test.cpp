@@ -1,7 +1,7 @@
 #include <QKeyEvent>
 #include <QTest>
 
-#include "virtual_keys.h"
+#include "platform/virtual_keys.h"
 
 using platform::toWinVk;
 

@@ -2,12 +2,12 @@
 #include <QPointer>
 #include <QTest>
 
-#include "quiet_offscreen.h"
+#include "support/quiet_offscreen.h"
 #include <QTimer>
 
-#include "runtime_error.h"
-#include "test_forms.h"
-#include "window_service.h"
+#include "platform/runtime_error.h"
+#include "platform/test_forms.h"
+#include "platform/window_service.h"
 
 using platform::windows;
 
@@ -18,8 +18,8 @@ private slots:
     void initTestCase()
     {
         quietOffscreenWarnings();
-        windows().registerWindow("A_frm", [] { return new TestForm("A_frm"); });
-        windows().registerWindow("B_frm", [] { return new TestForm("B_frm"); });
+        windows().registerWindow(test_window::A_frm, [] { return new TestForm(test_window::A_frm); });
+        windows().registerWindow(test_window::B_frm, [] { return new TestForm(test_window::B_frm); });
     }
 
     void cleanup()
@@ -31,19 +31,19 @@ private slots:
 
     void showRunsTheLoadStepBeforeTheWindowIsVisible()
     {
-        auto* form = static_cast<TestForm*>(windows().show("A_frm"));
+        auto* form = static_cast<TestForm*>(windows().show(test_window::A_frm));
         QVERIFY(form);
         QCOMPARE(form->loads, 1);
         QVERIFY(!form->loadedWhileVisible);
         QVERIFY(form->isVisible());
-        QCOMPARE(windows().find("A_frm"), form);
+        QCOMPARE(windows().find(test_window::A_frm), form);
     }
 
     void secondShowOnlyRaisesTheOpenWindow()
     {
-        auto* form = static_cast<TestForm*>(windows().show("A_frm"));
+        auto* form = static_cast<TestForm*>(windows().show(test_window::A_frm));
         form->box->setText("typed");
-        QCOMPARE(windows().show("A_frm"), form);
+        QCOMPARE(windows().show(test_window::A_frm), form);
         QCOMPARE(form->loads, 1);
         QCOMPARE(form->box->text(), QString("typed"));
         QCOMPARE(windows().openWindows().size(), std::size_t(1));
@@ -51,12 +51,12 @@ private slots:
 
     void unloadDestroysAndTheNextShowStartsAfresh()
     {
-        QPointer<TestForm> form = static_cast<TestForm*>(windows().show("A_frm"));
+        QPointer<TestForm> form = static_cast<TestForm*>(windows().show(test_window::A_frm));
         form->box->setText("typed");
         windows().unload(form);
         QVERIFY(!form->isVisible());
-        QVERIFY(!windows().find("A_frm"));
-        auto* fresh = static_cast<TestForm*>(windows().show("A_frm"));
+        QVERIFY(!windows().find(test_window::A_frm));
+        auto* fresh = static_cast<TestForm*>(windows().show(test_window::A_frm));
         QVERIFY(fresh != form.data());
         QVERIFY(fresh->box->text().isEmpty());
         QTRY_VERIFY(form.isNull());
@@ -65,24 +65,24 @@ private slots:
     void failedLoadDestroysTheWindowAndReachesTheCaller()
     {
         TestForm::failLoad = true;
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, windows().show("A_frm"));
-        QVERIFY(!windows().find("A_frm"));
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, windows().show(test_window::A_frm));
+        QVERIFY(!windows().find(test_window::A_frm));
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
         TestForm::failLoad = false;
-        QCOMPARE(static_cast<TestForm*>(windows().show("A_frm"))->loads, 1);
+        QCOMPARE(static_cast<TestForm*>(windows().show(test_window::A_frm))->loads, 1);
     }
 
     void showPutsTheFocusOnTheLowestTabIndex()
     {
-        auto* form = static_cast<TestForm*>(windows().show("A_frm"));
+        auto* form = static_cast<TestForm*>(windows().show(test_window::A_frm));
         QVERIFY(QTest::qWaitForWindowActive(form));
         QCOMPARE(QApplication::focusWidget(), form->first);
     }
 
     void endingClosesEveryWindowAndRunsNoFurtherEvent()
     {
-        auto* a = static_cast<TestForm*>(windows().show("A_frm"));
-        auto* b = static_cast<TestForm*>(windows().show("B_frm"));
+        auto* a = static_cast<TestForm*>(windows().show(test_window::A_frm));
+        auto* b = static_cast<TestForm*>(windows().show(test_window::B_frm));
         QPointer<TestForm> pa = a, pb = b;
         a->onFirst = [] { windows().endProgram(); };
         a->first->click();
@@ -96,20 +96,20 @@ private slots:
 
     void programGoesOnWhenForAMomentNoWindowIsOpen()
     {
-        auto* a = static_cast<TestForm*>(windows().show("A_frm"));
+        auto* a = static_cast<TestForm*>(windows().show(test_window::A_frm));
         a->onFirst = [a] {
             windows().unload(a);
-            windows().show("B_frm");
+            windows().show(test_window::B_frm);
         };
         QTimer::singleShot(0, a->first, &QPushButton::click);
         QTimer::singleShot(100, [] { QCoreApplication::exit(7); });
         QCOMPARE(QApplication::exec(), 7);
-        QVERIFY(windows().find("B_frm"));
+        QVERIFY(windows().find(test_window::B_frm));
     }
 
     void endProgramEndsTheEventLoopWithStatusZero()
     {
-        windows().show("A_frm");
+        windows().show(test_window::A_frm);
         QTimer::singleShot(0, [] { windows().endProgram(); });
         QTimer::singleShot(2000, [] { QCoreApplication::exit(7); });
         QCOMPARE(QApplication::exec(), 0);

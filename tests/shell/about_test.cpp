@@ -4,9 +4,9 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
-#include "OProgramme_frm.h"
-#include "fake_system.h"
-#include "program_fixture.h"
+#include "shell/fake_system.h"
+#include "shell/OProgramme_frm.h"
+#include "support/program_fixture.h"
 
 namespace {
 const std::string FirstKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
@@ -22,13 +22,13 @@ class AboutTest : public QObject {
 
     OProgramme_frm* openAbout()
     {
-        program.click("Baza_frm", "OProgr_cmd");
-        program.activate("OProgramme_frm");
-        return static_cast<OProgramme_frm*>(program.window("OProgramme_frm"));
+        program.click(window::Baza_frm, "OProgr_cmd");
+        program.activate(window::OProgramme_frm);
+        return static_cast<OProgramme_frm*>(program.window(window::OProgramme_frm));
     }
 
     // Presses "Информация о системе..." and gives what happened.
-    void pressSysInfo() { program.click("OProgramme_frm", "cmdSysInfo"); }
+    void pressSysInfo() { program.click(window::OProgramme_frm, "cmdSysInfo"); }
 
     QStringList shownMessages() const
     {
@@ -47,41 +47,41 @@ private slots:
         OProgramme_frm* about = openAbout();
         QCOMPARE(about->windowTitle(), QString("                                  О программе"));
         QCOMPARE(about->size(), QSize(375, 218));
-        QCOMPARE(program.control<QLabel>("OProgramme_frm", "lblTitle")->text(), QString("Реализация метода вращений"));
-        QCOMPARE(program.control<QLabel>("OProgramme_frm", "lblVersion")->text(), QString("Version 2.3.28"));
-        QVERIFY(program.control<QLabel>("OProgramme_frm", "Label1")->text().startsWith("Данная программа"));
-        auto* emblem = program.control<QLabel>("OProgramme_frm", "picIcon");
+        QCOMPARE(program.control<QLabel>(window::OProgramme_frm, "lblTitle")->text(), QString("Реализация метода вращений"));
+        QCOMPARE(program.control<QLabel>(window::OProgramme_frm, "lblVersion")->text(), QString("Version 2.3.28"));
+        QVERIFY(program.control<QLabel>(window::OProgramme_frm, "Label1")->text().startsWith("Данная программа"));
+        auto* emblem = program.control<QLabel>(window::OProgramme_frm, "picIcon");
         QCOMPARE(emblem->size(), QSize(32, 32));
         QVERIFY(!emblem->pixmap().isNull());
-        QCOMPARE(program.focusName(), QString("OProgramme_frm.cmdOK"));
-        QCOMPARE(program.button("OProgramme_frm", "cmdOK")->toolTip(), QString("Вернуться в программу"));
-        QCOMPARE(program.button("OProgramme_frm", "cmdSysInfo")->toolTip(), QString("Узнать информацию о вашем компьютере"));
+        QCOMPARE(program.focusName(), ProgramFixture::at(window::OProgramme_frm, "cmdOK"));
+        QCOMPARE(program.button(window::OProgramme_frm, "cmdOK")->toolTip(), QString("Вернуться в программу"));
+        QCOMPARE(program.button(window::OProgramme_frm, "cmdSysInfo")->toolTip(), QString("Узнать информацию о вашем компьютере"));
     }
 
     void openedTwiceIsOneDialogAndTheMainWindowStaysUsable()
     {
         openAbout();
-        program.click("Baza_frm", "OProgr_cmd");
-        QCOMPARE(program.openWindows(), QStringList({"Baza_frm", "OProgramme_frm"}));
-        program.click("Baza_frm", "Start_cmd");
-        QCOMPARE(program.openWindows(), QStringList({"Nachalo_frm", "OProgramme_frm"}));
+        program.click(window::Baza_frm, "OProgr_cmd");
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Baza_frm, window::OProgramme_frm}));
+        program.click(window::Baza_frm, "Start_cmd");
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Nachalo_frm, window::OProgramme_frm}));
     }
 
     void enterAndEscCloseItAndItOpensAfreshAndCentred()
     {
         openAbout();
         QTest::keyClick(program.focus(), Qt::Key_Return);
-        QCOMPARE(program.openWindows(), QStringList({"Baza_frm"}));
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Baza_frm}));
         openAbout();
-        program.button("OProgramme_frm", "cmdSysInfo")->setFocus();
+        program.button(window::OProgramme_frm, "cmdSysInfo")->setFocus();
         QTest::keyClick(program.focus(), Qt::Key_Escape);
-        QCOMPARE(program.openWindows(), QStringList({"Baza_frm"}));
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Baza_frm}));
         OProgramme_frm* about = openAbout();
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         QTRY_VERIFY(qAbs(about->frameGeometry().center().x() - screen.center().x()) <= 1);
-        QCOMPARE(program.control<QLabel>("OProgramme_frm", "lblVersion")->text(), QString("Version 2.3.28"));
+        QCOMPARE(program.control<QLabel>(window::OProgramme_frm, "lblVersion")->text(), QString("Version 2.3.28"));
         about->close();  // the title bar's close acts as "OK"
-        QCOMPARE(program.openWindows(), QStringList({"Baza_frm"}));
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Baza_frm}));
     }
 
     void enterOnTheFocusedSysInfoButtonStartsTheTool()
@@ -91,10 +91,10 @@ private slots:
         registry.setString(FirstKey, "PATH", "C:\\Windows\\msinfo32.exe");
         system.programs.insert("C:\\Windows\\msinfo32.exe");
         openAbout();
-        program.button("OProgramme_frm", "cmdSysInfo")->setFocus();
+        program.button(window::OProgramme_frm, "cmdSysInfo")->setFocus();
         QTest::keyClick(program.focus(), Qt::Key_Return);
         QCOMPARE(system.started, std::vector<std::string>({"C:\\Windows\\msinfo32.exe"}));
-        QVERIFY(program.window("OProgramme_frm"));
+        QVERIFY(program.window(window::OProgramme_frm));
     }
 
     void firstEntryIsStartedAsReadAndTheSecondIsNotTried()
@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(shownMessages(), QStringList({Unavailable}));
         QCOMPARE(program.messages[0].title, QString("Реализация метода вращений"));
         QCOMPARE(program.messages[0].icon, platform::MessageIcon::None);
-        QVERIFY(program.window("OProgramme_frm"));
+        QVERIFY(program.window(window::OProgramme_frm));
     }
 
     void secondEntryIsUsedOnlyWhereItsFileExists_data()

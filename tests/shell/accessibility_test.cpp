@@ -1,7 +1,7 @@
 #include <QAccessible>
 #include <QLabel>
 
-#include "program_fixture.h"
+#include "support/program_fixture.h"
 
 // What a screen reader can say of each window: every control that takes the
 // focus, and every label, has a name.
@@ -18,7 +18,10 @@ class AccessibilityTest : public QObject {
 
     static QString spoken(const QString& window, const QString& control)
     {
-        return spokenName(ProgramFixture::window(window)->findChild<QWidget*>(control));
+        for (platform::Form* form : platform::windows().openWindows())
+            if (form->objectName() == window)
+                return spokenName(form->findChild<QWidget*>(control));
+        return QString();
     }
 
 private slots:
@@ -47,25 +50,25 @@ private slots:
     {
         program.visitEveryWindow([&](platform::Form* form) {
             const QString name = form->objectName();
-            if (name == "Baza_frm") {
+            if (name == window::Baza_frm) {
                 QCOMPARE(spoken(name, "Start_cmd"), QString("Начать работу"));
                 QCOMPARE(spoken(name, "OProgr_cmd"), QString("О программе"));
-            } else if (name == "Exit_frm") {
+            } else if (name == window::Exit_frm) {
                 QCOMPARE(spoken(name, "Label1"), QString("Вы действительно хотите выйти?"));
                 QCOMPARE(spoken(name, "OKButton"), QString("Да"));
-            } else if (name == "Nachalo_frm") {
+            } else if (name == window::Nachalo_frm) {
                 QCOMPARE(spoken(name, "Okno_txt"), QString("Количество неизвестных"));
-            } else if (name == "Start_frm") {
+            } else if (name == window::Start_frm) {
                 QCOMPARE(spoken(name, "Text1(10)"), QString("Коэффициент при Х3, уравнение 2"));
                 QCOMPARE(spoken(name, "Text1(63)"), QString("Коэффициент при Х8, уравнение 8"));
-            } else if (name == "Start2_frm") {
+            } else if (name == window::Start2_frm) {
                 QCOMPARE(spoken(name, "Text1(0)"), QString("Ответ уравнения 1"));
                 QCOMPARE(spoken(name, "next_cmd"), QString("Вычислить"));
-            } else if (name == "Rezultat_frm") {
+            } else if (name == window::Rezultat_frm) {
                 QCOMPARE(spoken(name, "Text1(0)"), QString("Х1"));
                 QCOMPARE(spoken(name, "Text1(7)"), QString("Х8"));
                 QCOMPARE(spoken(name, "Text1(9)"), QString("Погрешность вычислений (%)"));
-            } else if (name == "OProgramme_frm") {
+            } else if (name == window::OProgramme_frm) {
                 QCOMPARE(spoken(name, "lblVersion"), QString("Version 2.3.28"));
                 QCOMPARE(spoken(name, "cmdSysInfo"), QString("Информация о системе..."));
             }

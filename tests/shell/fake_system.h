@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "operating_system.h"
-#include "registry.h"
-#include "runtime_error.h"
+#include "platform/operating_system.h"
+#include "platform/registry.h"
+#include "platform/runtime_error.h"
 
 // A registry held in memory, which records what is asked of it.
 class MemoryRegistry : public platform::Registry {

@@ -1,6 +1,6 @@
 #include <QLabel>
 
-#include "program_fixture.h"
+#include "support/program_fixture.h"
 
 // Every window shows all of its controls whole, at the desktop's scale factor
 // (run once as is and once with QT_SCALE_FACTOR=2): each control the window

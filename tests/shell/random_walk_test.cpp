@@ -13,8 +13,8 @@
 #include <QLabel>
 #include <QPointer>
 
-#include "hostile_texts.h"
-#include "program_fixture.h"
+#include "support/hostile_texts.h"
+#include "support/program_fixture.h"
 
 namespace {
 
@@ -101,9 +101,9 @@ class RandomWalkTest : public QObject {
 
         // Most walkers asked whether to quit think better of it, so that the
         // walk goes deep into the solve rather than ending at every turn.
-        if (where == "Exit_frm" && random() % 5 != 0) {
+        if (where == window::Exit_frm.toString() && random() % 5 != 0) {
             record(where + ": click CancelButton");
-            QTest::mouseClick(ProgramFixture::button(where, "CancelButton"), Qt::LeftButton);
+            QTest::mouseClick(ProgramFixture::button(window::Exit_frm, "CancelButton"), Qt::LeftButton);
             return {};
         }
 
@@ -116,7 +116,7 @@ class RandomWalkTest : public QObject {
                 return {};
             }
         }
-        if (kind < 33 && (where == "Start_frm" || where == "Start2_frm")) {
+        if (kind < 33 && (where == window::Start_frm.toString() || where == window::Start2_frm.toString())) {
             // A user who types the whole grid or column, mostly with numbers.
             record(where + ": type into every box");
             Boxes typed;
@@ -232,12 +232,12 @@ class RandomWalkTest : public QObject {
         const bool counted = state.kol_neizv.size() == 1 && state.kol_neizv[0] >= u'2' && state.kol_neizv[0] <= u'8';
         if (!state.kol_neizv.empty() && !counted)
             return "kol_neizv holds no count from 2 to 8";
-        for (const char* wizard : {"Start_frm", "Start2_frm", "Rezultat_frm"})
+        for (const platform::WindowName wizard : {window::Start_frm, window::Start2_frm, window::Rezultat_frm})
             if (ProgramFixture::window(wizard) && !counted)
-                return QString(wizard) + " is open without a count";
+                return wizard.toString() + " is open without a count";
         if (state.tochnost != 0.0 && state.tochnost != 1E-07)
             return "tochnost changed";
-        if (ProgramFixture::window("Rezultat_frm")) {
+        if (ProgramFixture::window(window::Rezultat_frm)) {
             if (!state.est_resh)
                 return "results without a solution";
             for (int j = 1; j <= state.kol_neizv[0] - u'0'; ++j)

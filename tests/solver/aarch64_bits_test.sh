@@ -6,11 +6,11 @@
 set -euo pipefail
 source=$1
 work=$2/aarch64-bits
-mkdir -p "$work"
+mkdir -p "$work/platform"
 printf '#pragma once\n#define TESKORA_VERSION_MAJOR 0\n#define TESKORA_VERSION_MINOR 0\n#define TESKORA_VERSION_REVISION 0\n' \
-    >"$work/application_version.h"
+    >"$work/platform/application_version.h"
 aarch64-linux-gnu-g++ -std=c++20 -O2 -ffp-contract=off -fno-fast-math -fno-math-errno -static \
-    -I"$source/solver" -I"$source/platform" -I"$source/tests/solver" -I"$work" \
+    -I"$source" -I"$source/tests" -I"$work" \
     "$source/tests/solver/solution_bits.cpp" "$source/solver/peremennye.cpp" "$source/solver/yadro.cpp" \
     "$source/platform/number_rules.cpp" "$source/platform/runtime_error.cpp" "$source/platform/application_data.cpp" \
     -o "$work/solution_bits"

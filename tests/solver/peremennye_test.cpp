@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "peremennye.h"
+#include "solver/peremennye.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <random>
 #include <vector>
 
-#include "solver_fixture.h"
+#include "solver/solver_fixture.h"
 
 struct RandomSystem {
     int n;

@@ -2,7 +2,7 @@
 // architecture to compare with the one the suite expects.
 #include <cstdio>
 
-#include "random_systems.h"
+#include "solver/random_systems.h"
 
 int main()
 {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "peremennye.h"
-#include "yadro.h"
+#include "solver/peremennye.h"
+#include "solver/yadro.h"
 
 // Puts a system into a fresh shared state as the entry screens store it:
 // coefficients and copies, right-hand sides in column n + 1 and their copies.

@@ -5,7 +5,7 @@
 #include <Eigen/Dense>
 #include <gtest/gtest.h>
 
-#include "random_systems.h"
+#include "solver/random_systems.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "form.h"
-#include "message_service.h"
-#include "peremennye.h"
-#include "quiet_offscreen.h"
-#include "recording_messages.h"
-#include "startup.h"
-#include "window_service.h"
+#include "platform/form.h"
+#include "platform/message_service.h"
+#include "platform/window_service.h"
+#include "shell/startup.h"
+#include "solver/peremennye.h"
+#include "support/quiet_offscreen.h"
+#include "support/recording_messages.h"
 
 // Starts the program as users start it and drives it as they do. Message
 // boxes are recorded and answered at once.
@@ -27,7 +27,7 @@ public:
         messages.clear();
         peremennye() = Peremennye{};
         startProgram();
-        activate("Baza_frm");
+        activate(window::Baza_frm);
     }
 
     // What the end of a test leaves: no window at all.
@@ -38,28 +38,28 @@ public:
         QApplication::processEvents();
     }
 
-    static platform::Form* window(const QString& name) { return platform::windows().find(name); }
+    static platform::Form* window(platform::WindowName name) { return platform::windows().find(name); }
 
     template <class Control>
-    static Control* control(const QString& windowName, const QString& name)
+    static Control* control(platform::WindowName windowName, const QString& name)
     {
         platform::Form* form = window(windowName);
         return form ? form->findChild<Control*>(name) : nullptr;
     }
 
-    static QPushButton* button(const QString& windowName, const QString& name)
+    static QPushButton* button(platform::WindowName windowName, const QString& name)
     {
         return control<QPushButton>(windowName, name);
     }
 
-    static QLineEdit* box(const QString& windowName, const QString& name)
+    static QLineEdit* box(platform::WindowName windowName, const QString& name)
     {
         return control<QLineEdit>(windowName, name);
     }
 
     // Brings the window to the front and waits until it is active, as a
     // window the user works in is.
-    static bool activate(const QString& name)
+    static bool activate(platform::WindowName name)
     {
         platform::Form* form = window(name);
         if (!form)
@@ -68,18 +68,18 @@ public:
         return QTest::qWaitForWindowActive(form);
     }
 
-    static void click(const QString& windowName, const QString& name)
+    static void click(platform::WindowName windowName, const QString& name)
     {
         QPushButton* target = button(windowName, name);
-        QVERIFY2(target, qPrintable(windowName + "." + name));
+        QVERIFY2(target, qPrintable(at(windowName, name)));
         QTest::mouseClick(target, Qt::LeftButton);
     }
 
     // Types into a box as a user does: click into it, select what is there, type.
-    static void type(const QString& windowName, const QString& name, const QString& text)
+    static void type(platform::WindowName windowName, const QString& name, const QString& text)
     {
         QLineEdit* target = box(windowName, name);
-        QVERIFY2(target, qPrintable(windowName + "." + name));
+        QVERIFY2(target, qPrintable(at(windowName, name)));
         target->setFocus(Qt::MouseFocusReason);
         target->selectAll();
         if (text.isEmpty())
@@ -117,6 +117,22 @@ public:
         return widget ? widget->window()->objectName() + "." + widget->objectName() : QString();
     }
 
+    // A control of a window, named as focusName names it: window.control.
+    static QString at(platform::WindowName windowName, const QString& control)
+    {
+        return windowName.toString() + "." + control;
+    }
+
+    // The names of windows, sorted as openWindows gives them.
+    static QStringList names(std::initializer_list<platform::WindowName> windows)
+    {
+        QStringList list;
+        for (const platform::WindowName name : windows)
+            list.append(name.toString());
+        list.sort();
+        return list;
+    }
+
     static QStringList openWindows()
     {
         QStringList names;
@@ -129,37 +145,37 @@ public:
     // The road of a solve, step by step, as a user walks it.
     void goToCount()
     {
-        click("Baza_frm", "Start_cmd");
-        QVERIFY(activate("Nachalo_frm"));
+        click(window::Baza_frm, "Start_cmd");
+        QVERIFY(activate(window::Nachalo_frm));
     }
 
     void goToCoefficients(int n)
     {
         goToCount();
-        QTest::keyClick(box("Nachalo_frm", "Okno_txt"), char('0' + n));
+        QTest::keyClick(box(window::Nachalo_frm, "Okno_txt"), char('0' + n));
         QTest::keyClick(focus(), Qt::Key_Return);
-        QVERIFY(activate("Start_frm"));
+        QVERIFY(activate(window::Start_frm));
     }
 
     void typeCoefficients(const QList<QStringList>& rows)
     {
         for (int i = 0; i < rows.size(); ++i)
             for (int j = 0; j < rows[i].size(); ++j)
-                type("Start_frm", QStringLiteral("Text1(%1)").arg(8 * i + j), rows[i][j]);
+                type(window::Start_frm, QStringLiteral("Text1(%1)").arg(8 * i + j), rows[i][j]);
     }
 
     void goToAnswers(const QList<QStringList>& rows)
     {
         goToCoefficients(int(rows.size()));
         typeCoefficients(rows);
-        click("Start_frm", "Next_cmd");
-        QVERIFY(activate("Start2_frm"));
+        click(window::Start_frm, "Next_cmd");
+        QVERIFY(activate(window::Start2_frm));
     }
 
     void typeAnswers(const QStringList& answers)
     {
         for (int i = 0; i < answers.size(); ++i)
-            type("Start2_frm", QStringLiteral("Text1(%1)").arg(i), answers[i]);
+            type(window::Start2_frm, QStringLiteral("Text1(%1)").arg(i), answers[i]);
     }
 
     // Types the whole system and presses "Вычислить".
@@ -167,7 +183,7 @@ public:
     {
         goToAnswers(rows);
         typeAnswers(answers);
-        click("Start2_frm", "next_cmd");
+        click(window::Start2_frm, "next_cmd");
     }
 
     // Opens every window of the program in turn, the wizard with eight
@@ -175,21 +191,21 @@ public:
     void visitEveryWindow(const std::function<void(platform::Form*)>& check)
     {
         start();
-        check(window("Baza_frm"));
-        click("Baza_frm", "Exit_cmd");
-        check(window("Exit_frm"));
-        click("Exit_frm", "CancelButton");
-        click("Baza_frm", "OProgr_cmd");
-        check(window("OProgramme_frm"));
-        click("OProgramme_frm", "cmdOK");
-        QTest::keyClick(window("Baza_frm"), Qt::Key_F1);
-        check(window("Spravka_frm"));
-        click("Spravka_frm", "Close_cmd");
+        check(window(window::Baza_frm));
+        click(window::Baza_frm, "Exit_cmd");
+        check(window(window::Exit_frm));
+        click(window::Exit_frm, "CancelButton");
+        click(window::Baza_frm, "OProgr_cmd");
+        check(window(window::OProgramme_frm));
+        click(window::OProgramme_frm, "cmdOK");
+        QTest::keyClick(window(window::Baza_frm), Qt::Key_F1);
+        check(window(window::Spravka_frm));
+        click(window::Spravka_frm, "Close_cmd");
         goToCount();
-        check(window("Nachalo_frm"));
-        QTest::keyClick(box("Nachalo_frm", "Okno_txt"), Qt::Key_8);
+        check(window(window::Nachalo_frm));
+        QTest::keyClick(box(window::Nachalo_frm, "Okno_txt"), Qt::Key_8);
         QTest::keyClick(focus(), Qt::Key_Return);
-        check(window("Start_frm"));
+        check(window(window::Start_frm));
         QList<QStringList> rows;
         QStringList answers;
         for (int i = 0; i < 8; ++i) {
@@ -200,11 +216,11 @@ public:
             answers.append(QString::number(i));
         }
         typeCoefficients(rows);
-        click("Start_frm", "Next_cmd");
-        check(window("Start2_frm"));
+        click(window::Start_frm, "Next_cmd");
+        check(window(window::Start2_frm));
         typeAnswers(answers);
-        click("Start2_frm", "next_cmd");
-        check(window("Rezultat_frm"));
+        click(window::Start2_frm, "next_cmd");
+        check(window(window::Rezultat_frm));
         stop();
     }
 };

@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-#include "message_service.h"
+#include "platform/message_service.h"
 
 // Records every message box instead of showing it, and answers it at once.
 class RecordingMessages : public platform::MessageService {

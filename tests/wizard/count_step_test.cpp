@@ -1,6 +1,6 @@
 #include <QLabel>
 
-#include "program_fixture.h"
+#include "support/program_fixture.h"
 
 // The count step as a user works it: the key decides, "Далее" checks the text.
 class CountStepTest : public QObject {
@@ -8,8 +8,8 @@ class CountStepTest : public QObject {
 
     ProgramFixture program;
 
-    QLineEdit* box() { return program.box("Nachalo_frm", "Okno_txt"); }
-    QPushButton* next() { return program.button("Nachalo_frm", "Dalee_cmd"); }
+    QLineEdit* box() { return program.box(window::Nachalo_frm, "Okno_txt"); }
+    QPushButton* next() { return program.button(window::Nachalo_frm, "Dalee_cmd"); }
 
 private slots:
     void init()
@@ -21,16 +21,16 @@ private slots:
 
     void opensEmptyWithNextDisabled()
     {
-        platform::Form* step = program.window("Nachalo_frm");
+        platform::Form* step = program.window(window::Nachalo_frm);
         QCOMPARE(step->windowTitle(), QString("                             Начало работы"));
         QCOMPARE(step->size(), QSize(322, 194));
         QCOMPARE(box()->text(), QString());
         QCOMPARE(box()->maxLength(), 1);
         QVERIFY(!next()->isEnabled());
-        QCOMPARE(program.focusName(), QString("Nachalo_frm.Okno_txt"));
+        QCOMPARE(program.focusName(), ProgramFixture::at(window::Nachalo_frm, "Okno_txt"));
         QCOMPARE(next()->toolTip(), QString("Приступить к вводу коэффициентов"));
-        QCOMPARE(program.button("Nachalo_frm", "Otmena_cmd")->toolTip(), QString("Отмена вычислений"));
-        QVERIFY(program.control<QLabel>("Nachalo_frm", "Label1")->text().contains("в  вашей системе ( целое"));
+        QCOMPARE(program.button(window::Nachalo_frm, "Otmena_cmd")->toolTip(), QString("Отмена вычислений"));
+        QVERIFY(program.control<QLabel>(window::Nachalo_frm, "Label1")->text().contains("в  вашей системе ( целое"));
         QCOMPARE(box()->font().pointSize(), 24);
         QVERIFY(box()->font().bold());
     }
@@ -62,9 +62,9 @@ private slots:
         QTest::keyClick(box(), Qt::Key_5);
         QTest::keyClick(program.focus(), Qt::Key_Return);
         QVERIFY(peremennye().kol_neizv == u"5");
-        QCOMPARE(program.openWindows(), QStringList({"Start_frm"}));
-        QVERIFY(program.box("Start_frm", "Text1(36)")->isVisibleTo(program.window("Start_frm")));
-        QVERIFY(!program.box("Start_frm", "Text1(37)")->isVisibleTo(program.window("Start_frm")));
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Start_frm}));
+        QVERIFY(program.box(window::Start_frm, "Text1(36)")->isVisibleTo(program.window(window::Start_frm)));
+        QVERIFY(!program.box(window::Start_frm, "Text1(37)")->isVisibleTo(program.window(window::Start_frm)));
     }
 
     void otherDigitsAndKeysLeaveNextDisabled_data()
@@ -116,7 +116,7 @@ private slots:
         QTest::keyClick(box(), Qt::Key_3);
         QTest::keyClick(program.focus(), Qt::Key_Space);
         QVERIFY(peremennye().kol_neizv == u"3");
-        QVERIFY(program.window("Start_frm"));
+        QVERIFY(program.window(window::Start_frm));
     }
 
     void shiftedDigitEnablesNextButItsCharacterIsRefused()
@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(program.focus(), next());
         QTest::keyClick(next(), Qt::Key_Return);
         // The step stays, the text is selected for typing over, nothing is stored.
-        QCOMPARE(program.openWindows(), QStringList({"Nachalo_frm"}));
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Nachalo_frm}));
         QVERIFY(!next()->isEnabled());
         QCOMPARE(program.focus(), box());
         QCOMPARE(box()->selectedText(), QString("%"));
@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(box()->text(), QString("9"));
         QVERIFY(next()->isEnabled());
         QTest::keyClick(program.focus(), Qt::Key_Return);
-        QCOMPARE(program.openWindows(), QStringList({"Nachalo_frm"}));
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Nachalo_frm}));
         QVERIFY(peremennye().kol_neizv.empty());
     }
 
@@ -156,7 +156,7 @@ private slots:
         box()->clear();  // cut with the mouse: no key, so "Далее" stays enabled
         QVERIFY(next()->isEnabled());
         QTest::mouseClick(next(), Qt::LeftButton);
-        QCOMPARE(program.openWindows(), QStringList({"Nachalo_frm"}));
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Nachalo_frm}));
         QVERIFY(!next()->isEnabled());
         QVERIFY(peremennye().kol_neizv.empty());
     }
@@ -164,8 +164,8 @@ private slots:
     void cancelReturnsToTheMainWindowAndTheNextVisitStartsAfresh()
     {
         QTest::keyClick(box(), Qt::Key_5);
-        program.click("Nachalo_frm", "Otmena_cmd");
-        QCOMPARE(program.openWindows(), QStringList({"Baza_frm"}));
+        program.click(window::Nachalo_frm, "Otmena_cmd");
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Baza_frm}));
         QVERIFY(peremennye().kol_neizv.empty());
         program.goToCount();
         QCOMPARE(box()->text(), QString());
@@ -175,7 +175,7 @@ private slots:
     void altWithTheAccessKeyCancels()
     {
         program.altKey(u'о');
-        QTRY_COMPARE(program.openWindows(), QStringList({"Baza_frm"}));
+        QTRY_COMPARE(program.openWindows(), ProgramFixture::names({window::Baza_frm}));
     }
 };
 

@@ -1,8 +1,8 @@
 #include <cstring>
 
-#include "hostile_texts.h"
-#include "program_fixture.h"
-#include "regional_settings.h"
+#include "platform/regional_settings.h"
+#include "support/hostile_texts.h"
+#include "support/program_fixture.h"
 
 // Every hostile text pasted into a box of each entry screen, under the
 // settings the test runs with: accepted with the exact double, or refused
@@ -43,15 +43,15 @@ private slots:
             program.goToCoefficients(2);
             program.typeCoefficients({{"", "1"}, {"1", "1"}});
             peremennye().matr_rassh(1, 1) = peremennye().matr_kopiya(1, 1) = untouched;
-            QLineEdit* box = program.box("Start_frm", "Text1(0)");
+            QLineEdit* box = program.box(window::Start_frm, "Text1(0)");
             paste(box, row.text);
             const QString typed = box->text();
-            program.click("Start_frm", "Next_cmd");
+            program.click(window::Start_frm, "Next_cmd");
             const auto wanted = expected(row);
             const QByteArray name = QByteArray::fromStdString(row.name);
             if (wanted) {
                 QVERIFY2(program.messages.isEmpty(), name);
-                QCOMPARE(program.openWindows(), QStringList({"Start2_frm"}));
+                QCOMPARE(program.openWindows(), ProgramFixture::names({window::Start2_frm}));
                 QVERIFY2(sameDouble(peremennye().matr_rassh(1, 1).value(), *wanted), name);
                 QVERIFY2(sameDouble(peremennye().matr_kopiya(1, 1).value(), *wanted), name);
             } else {
@@ -59,7 +59,7 @@ private slots:
                 QCOMPARE(program.messages[0].text, QString("Не является числом коэффициент при Х1"));
                 QCOMPARE(program.messages[0].title, QString("Ошибка в строке 1"));
                 QCOMPARE(program.messages[1].text, QString("Попробуйте ввести его заново"));
-                QCOMPARE(program.openWindows(), QStringList({"Start_frm"}));
+                QCOMPARE(program.openWindows(), ProgramFixture::names({window::Start_frm}));
                 QCOMPARE(box->text(), typed);
                 QVERIFY2(peremennye().matr_rassh(1, 1).value() == untouched, name);
             }
@@ -74,22 +74,22 @@ private slots:
             program.goToAnswers({{"1", "0"}, {"0", "1"}});
             program.typeAnswers({"", "1"});
             peremennye().otvety_kopiya(1) = untouched;
-            QLineEdit* box = program.box("Start2_frm", "Text1(0)");
+            QLineEdit* box = program.box(window::Start2_frm, "Text1(0)");
             paste(box, row.text);
             const QString typed = box->text();
-            program.click("Start2_frm", "next_cmd");
+            program.click(window::Start2_frm, "next_cmd");
             const auto wanted = expected(row);
             const QByteArray name = QByteArray::fromStdString(row.name);
             if (wanted) {
                 QVERIFY2(program.messages.isEmpty(), name);
-                QCOMPARE(program.openWindows(), QStringList({"Rezultat_frm"}));
+                QCOMPARE(program.openWindows(), ProgramFixture::names({window::Rezultat_frm}));
                 QVERIFY2(sameDouble(peremennye().otvety_kopiya(1).value(), *wanted), name);
                 QVERIFY2(sameDouble(peremennye().matr_rassh(1, 3).value(), *wanted), name);
             } else {
                 QVERIFY2(program.messages.size() == 2, name);
                 QCOMPARE(program.messages[0].text, QString("Не является числом ответ в строке 1"));
                 QCOMPARE(program.messages[1].text, QString("Попробуйте ввести его заново!"));
-                QCOMPARE(program.openWindows(), QStringList({"Start2_frm"}));
+                QCOMPARE(program.openWindows(), ProgramFixture::names({window::Start2_frm}));
                 QCOMPARE(box->text(), typed);
                 QVERIFY2(peremennye().otvety_kopiya(1).value() == untouched, name);
                 QCOMPARE(peremennye().tochnost, 0.0);  // the solver did not run
