@@ -5,6 +5,8 @@
 #   ./test.sh --sanitize   the suite built with AddressSanitizer, LeakSanitizer
 #                          and UndefinedBehaviorSanitizer, halting on the first report
 #   ./test.sh --fuzz [s]   each libFuzzer target for s seconds (60 by default)
+#   ./test.sh --coverage   the suite built with coverage, then the line and
+#                          branch coverage of the program's own code
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
@@ -23,6 +25,21 @@ case "$mode" in
         export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
         cd build-sanitize
         ctest --output-on-failure -j"$(nproc)"
+        exit
+        ;;
+    --coverage)
+        teskora_install "${TESKORA_PACKAGES[@]}" gcovr
+        teskora_build build-coverage -DTESKORA_COVERAGE=ON -DTESKORA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+        find build-coverage -name '*.gcda' -delete
+        (cd build-coverage && QT_QPA_PLATFORM=offscreen ctest -j"$(nproc)" >ctest.log 2>&1) || {
+            tail -n 40 build-coverage/ctest.log
+            exit 1
+        }
+        # The program's own code only: not the tests, benchmarks, tools or generated files.
+        gcovr --root . --object-directory build-coverage --exclude-unreachable-branches --exclude-throw-branches \
+            --filter '(solver|platform|wizard|results|shell|app)/' --print-summary \
+            --txt build-coverage/coverage.txt --html-details build-coverage/coverage.html | tail -n 3
+        echo "Per file: build-coverage/coverage.txt; annotated: build-coverage/coverage.html"
         exit
         ;;
     --fuzz)
@@ -45,7 +62,7 @@ case "$mode" in
         exit
         ;;
     *)
-        echo "usage: ./test.sh [--sanitize | --fuzz [seconds]]" >&2
+        echo "usage: ./test.sh [--sanitize | --coverage | --fuzz [seconds]]" >&2
         exit 2
         ;;
 esac

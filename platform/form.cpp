@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
 
@@ -287,8 +288,13 @@ void Form::moveFocusLater(QWidget* target)
     // refused box, say), that move stands.
     const QPointer<QWidget> focusNow = QApplication::focusWidget();
     QTimer::singleShot(0, target, [this, target = QPointer<QWidget>(target), focusNow] {
-        if (target && isLive() && QApplication::focusWidget() == focusNow.data())
-            target->setFocus(Qt::OtherFocusReason);
+        if (!target || !isLive() || QApplication::focusWidget() != focusNow.data())
+            return;
+        // The control that holds the focus now only passes it on: in the
+        // classic order of events the focus went straight to the target, so
+        // that control's lost-focus handler does not run.
+        const QScopedValueRollback passingOn(passingFocusOn_, true);
+        target->setFocus(Qt::OtherFocusReason);
     });
 }
 
@@ -346,7 +352,7 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
         // Another window coming to the front, or a popup, moves no focus
         // inside this window.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || passingFocusOn_)
             break;
         const auto it = handlers_.constFind(watched);
         if (it == handlers_.cend())

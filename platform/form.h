@@ -116,6 +116,7 @@ private:
     Frame frame_;
     bool unloaded_ = false;
     bool centredWithRealFrame_ = false;
+    bool passingFocusOn_ = false;
     HelpTopic helpTopic_ = HelpTopic::None;
     QPushButton* cancelButton_ = nullptr;
     QPushButton* leaveButton_ = nullptr;

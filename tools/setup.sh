@@ -10,6 +10,8 @@ TESKORA_PACKAGES=(
     g++-mingw-w64-x86-64
     desktop-file-utils dpkg-dev file
     g++-aarch64-linux-gnu qemu-user
+    # the real-desktop test: an X server, a window manager, keys, the accessibility bus
+    xvfb openbox xdotool x11-xkb-utils x11-utils dbus at-spi2-core python3-pyatspi imagemagick
 )
 
 teskora_missing_packages() {

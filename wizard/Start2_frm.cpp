@@ -28,7 +28,14 @@ const QString FailureTitle = QStringLiteral("Работа программы о�
 constexpr int NextTabIndex = MaxUnknowns;
 constexpr int ExitTabIndex = MaxUnknowns + 1;
 
+void (*solverInForce)() = yadro_proc1;
+
 }  // namespace
+
+void Start2_frm::setSolver(void (*solver)())
+{
+    solverInForce = solver ? solver : yadro_proc1;
+}
 
 Start2_frm::Start2_frm()
     : Form(window::Start2_frm, Caption, platform::Frame::Sizable)
@@ -98,7 +105,7 @@ void Start2_frm::solve()
     {
         // Back to the default pointer also when the solver raises an error.
         const platform::BusyCursor busy;
-        yadro_proc1();
+        solverInForce();
     }
 
     if (state.est_resh) {

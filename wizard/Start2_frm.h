@@ -16,6 +16,10 @@ public:
 
     void Form_Load() override;
 
+    // The solver the solve command runs: yadro_proc1, unless a test has set
+    // one that watches what the user sees while it runs. nullptr goes back.
+    static void setSolver(void (*solver)());
+
 private:
     void next_cmd_Click();
     void Exit_cmd_Click();

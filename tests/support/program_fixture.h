@@ -1,12 +1,13 @@
 #pragma once
 
+#include <functional>
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include "platform/form.h"
-#include "platform/message_service.h"
 #include "platform/window_service.h"
 #include "shell/startup.h"
 #include "solver/peremennye.h"
@@ -17,25 +18,30 @@
 // boxes are recorded and answered at once.
 class ProgramFixture : public RecordingMessages {
 public:
-    ~ProgramFixture() override { stop(); }
-
     // A fresh run: a new shared state, the main window shown and active.
     void start()
     {
         quietOffscreenWarnings();
-        stop();
         messages.clear();
         peremennye() = Peremennye{};
+        platform::windows().restart();
         startProgram();
         activate(window::Baza_frm);
     }
 
-    // What the end of a test leaves: no window at all.
-    static void stop()
+    // Ends the run as "Да" ends it and checks that the program itself left
+    // no window behind: none open, none shown, none alive.
+    void stop()
     {
+        if (!platform::windows().ending())
+            platform::windows().endProgram();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QStringList left;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (qobject_cast<platform::Form*>(widget))
+                left.append(widget->objectName());
         platform::windows().destroyAll();
-        platform::windows().restart();
-        QApplication::processEvents();
+        QVERIFY2(left.isEmpty(), qPrintable("windows left after the end: " + left.join(", ")));
     }
 
     static platform::Form* window(platform::WindowName name) { return platform::windows().find(name); }
@@ -103,10 +109,8 @@ public:
     // Alt with the access key, upper-case code point as the shortcut matches it.
     static void altKey(char16_t letter)
     {
-        QWidget* target = QApplication::focusWidget();
-        QVERIFY(target);
-        QTest::sendKeyEvent(QTest::Click, target, Qt::Key(QChar(letter).toUpper().unicode()), QString(),
-                            Qt::AltModifier);
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(QChar(letter).toUpper().unicode()),
+                            QString(), Qt::AltModifier);
     }
 
     static QWidget* focus() { return QApplication::focusWidget(); }
@@ -135,11 +139,11 @@ public:
 
     static QStringList openWindows()
     {
-        QStringList names;
+        QStringList list;
         for (platform::Form* form : platform::windows().openWindows())
-            names.append(form->objectName());
-        names.sort();
-        return names;
+            list.append(form->objectName());
+        list.sort();
+        return list;
     }
 
     // The road of a solve, step by step, as a user walks it.
@@ -157,11 +161,13 @@ public:
         QVERIFY(activate(window::Start_frm));
     }
 
+    static QString cell(int i, int j) { return QStringLiteral("Text1(%1)").arg(8 * (i - 1) + (j - 1)); }
+
     void typeCoefficients(const QList<QStringList>& rows)
     {
         for (int i = 0; i < rows.size(); ++i)
             for (int j = 0; j < rows[i].size(); ++j)
-                type(window::Start_frm, QStringLiteral("Text1(%1)").arg(8 * i + j), rows[i][j]);
+                type(window::Start_frm, cell(i + 1, j + 1), rows[i][j]);
     }
 
     void goToAnswers(const QList<QStringList>& rows)
@@ -186,41 +192,6 @@ public:
         click(window::Start2_frm, "next_cmd");
     }
 
-    // Opens every window of the program in turn, the wizard with eight
-    // unknowns, and hands each to check while it is open.
-    void visitEveryWindow(const std::function<void(platform::Form*)>& check)
-    {
-        start();
-        check(window(window::Baza_frm));
-        click(window::Baza_frm, "Exit_cmd");
-        check(window(window::Exit_frm));
-        click(window::Exit_frm, "CancelButton");
-        click(window::Baza_frm, "OProgr_cmd");
-        check(window(window::OProgramme_frm));
-        click(window::OProgramme_frm, "cmdOK");
-        QTest::keyClick(window(window::Baza_frm), Qt::Key_F1);
-        check(window(window::Spravka_frm));
-        click(window::Spravka_frm, "Close_cmd");
-        goToCount();
-        check(window(window::Nachalo_frm));
-        QTest::keyClick(box(window::Nachalo_frm, "Okno_txt"), Qt::Key_8);
-        QTest::keyClick(focus(), Qt::Key_Return);
-        check(window(window::Start_frm));
-        QList<QStringList> rows;
-        QStringList answers;
-        for (int i = 0; i < 8; ++i) {
-            QStringList row;
-            for (int j = 0; j < 8; ++j)
-                row.append(i == j ? "10" : "1");
-            rows.append(row);
-            answers.append(QString::number(i));
-        }
-        typeCoefficients(rows);
-        click(window::Start_frm, "Next_cmd");
-        check(window(window::Start2_frm));
-        typeAnswers(answers);
-        click(window::Start2_frm, "next_cmd");
-        check(window(window::Rezultat_frm));
-        stop();
-    }
+    // The text a results box shows: Text1(k), k = 0..7 for the unknowns, 9 for the figure.
+    static QString result(int k) { return box(window::Rezultat_frm, QStringLiteral("Text1(%1)").arg(k))->text(); }
 };

@@ -17,17 +17,10 @@ public:
         std::uint32_t type;
         std::string bytes;
     };
-    struct KeyData {
-        std::map<std::string, Value> values;
-        bool refused = false;
-    };
-
-    MemoryRegistry() { platform::setRegistry(this); }
-    ~MemoryRegistry() override { platform::setRegistry(nullptr); }
 
     void setString(const std::string& key, const std::string& name, const std::string& text, bool withNul = true)
     {
-        keys[key].values[name] = {platform::registry::String, withNul ? text + '\0' : text};
+        keys[key][name] = {platform::registry::String, withNul ? text + '\0' : text};
     }
 
     long openKey(std::uint32_t root, const std::string& path, std::uint32_t options, std::uint32_t access,
@@ -35,10 +28,9 @@ public:
     {
         opened.push_back(path);
         accesses.push_back(access);
-        const auto it = keys.find(path);
-        if (root != platform::registry::LocalMachine || options != 0 || it == keys.end())
+        if (root != platform::registry::LocalMachine || options != 0 || !keys.count(path))
             return platform::registry::FileNotFound;
-        if (it->second.refused)
+        if (refused.count(path))
             return platform::registry::AccessDenied;
         handles.push_back(path);
         key = handles.size();
@@ -49,17 +41,18 @@ public:
     long queryValue(Key key, const std::string& name, std::uint32_t& type, unsigned char* buffer,
                     std::uint32_t& size) override
     {
-        const auto& values = keys[handles.at(key - 1)].values;
+        const auto& values = keys[handles.at(key - 1)];
         const auto it = values.find(name);
         if (it == values.end())
             return platform::registry::FileNotFound;
         type = it->second.type;
-        if (it->second.bytes.size() > size) {
-            size = static_cast<std::uint32_t>(it->second.bytes.size());
+        const auto needed = static_cast<std::uint32_t>(it->second.bytes.size());
+        if (needed > size) {
+            size = needed;
             return platform::registry::MoreData;
         }
-        std::memcpy(buffer, it->second.bytes.data(), it->second.bytes.size());
-        size = static_cast<std::uint32_t>(it->second.bytes.size());
+        std::memcpy(buffer, it->second.bytes.data(), needed);
+        size = needed;
         return platform::registry::Success;
     }
 
@@ -69,19 +62,17 @@ public:
         return platform::registry::Success;
     }
 
-    std::map<std::string, KeyData> keys;
+    std::map<std::string, std::map<std::string, Value>> keys;
+    std::set<std::string> refused;
     std::vector<std::string> handles;
     std::vector<std::string> opened;
     std::vector<std::uint32_t> accesses;
-    int open = 0;
+    int open = 0;  // keys opened and not yet closed
 };
 
 // Files and programs that exist only in the test; starts are recorded.
 class RecordingSystem : public platform::OperatingSystem {
 public:
-    RecordingSystem() { platform::setOperatingSystem(this); }
-    ~RecordingSystem() override { platform::setOperatingSystem(nullptr); }
-
     std::string fileExists(const std::string& path) override
     {
         tested.push_back(path);

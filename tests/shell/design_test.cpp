@@ -1,0 +1,129 @@
+// Every window as designed, from one table per window (tests/data/design):
+// captions, tool tips, geometry in twips, tab indices, fonts and the names a
+// screen reader says. And every window shows all of its controls whole, at
+// the desktop's scale factor (run as is and with QT_SCALE_FACTOR=2).
+
+#include <QAccessible>
+#include <QLabel>
+
+#include "platform/twips.h"
+#include "support/data_file.h"
+#include "support/program_fixture.h"
+
+class DesignTest : public QObject {
+    Q_OBJECT
+
+    ProgramFixture program;
+    QStringList visited;
+
+    static QString spoken(QWidget* widget)
+    {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        return accessible ? accessible->text(QAccessible::Name) : QString();
+    }
+
+    static QString caption(QWidget* widget)
+    {
+        if (auto* button = qobject_cast<QPushButton*>(widget))
+            return button->text();
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            return label->text();
+        return widget->windowTitle();
+    }
+
+    static QString field(const std::string& text) { return QString::fromStdU16String(dataText(text)); }
+
+    void checkTable(platform::Form* form)
+    {
+        QVERIFY(form);
+        visited.append(form->objectName());
+        for (const DataRow& row : dataRows("design/" + form->objectName().toStdString() + ".tsv")) {
+            QWidget* widget = row.at(0) == "window" ? form : form->findChild<QWidget*>(QString::fromStdString(row[0]));
+            const QString where = form->objectName() + "." + QString::fromStdString(row[0]);
+            QVERIFY2(widget, qPrintable(where + " is missing"));
+            if (row.at(1) != "-")
+                QCOMPARE(caption(widget), field(row[1]));
+            if (row.at(2) != "-")
+                QCOMPARE(widget->toolTip(), field(row[2]));
+            const QRect designed = platform::twipsRect(std::stod(row.at(3)), std::stod(row.at(4)), std::stod(row.at(5)),
+                                                       std::stod(row.at(6)));
+            QCOMPARE(widget == form ? QRect(QPoint(), form->size()) : widget->geometry(), designed);
+            if (row.at(7) != "-")
+                QVERIFY2(form->tabIndex(widget) == std::stoi(row[7]), qPrintable(where + ": tab index"));
+            if (row.at(8) != "-")
+                QVERIFY2(widget->font().pointSizeF() == std::stod(row[8]), qPrintable(where + ": font size"));
+            if (row.at(9) != "-")
+                QCOMPARE(spoken(widget), field(row[9]));
+        }
+        checkShownWhole(form);
+    }
+
+    // Each control the window means to show lies inside it, each caption fits
+    // its control, and each control that can take the focus has a name.
+    static void checkShownWhole(platform::Form* form)
+    {
+        const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
+        QCOMPARE(form->grab().size(), (QSizeF(form->size()) * scale).toSize());
+        for (QWidget* widget : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!widget->isVisibleTo(form))
+                continue;
+            const QString where = form->objectName() + "." + widget->objectName();
+            // The rows of unknowns beyond n stand below the cut of the results window, as designed.
+            if (form->rect().intersects(widget->geometry()))
+                QVERIFY2(form->rect().contains(widget->geometry()), qPrintable(where + " lies partly outside its window"));
+            if (widget->focusPolicy() != Qt::NoFocus && !widget->focusProxy())
+                QVERIFY2(!spoken(widget).trimmed().isEmpty(), qPrintable(where + " has no name for a screen reader"));
+            if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                const int text = button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&'));
+                QVERIFY2(text + 8 <= button->width(), qPrintable(where + " is too narrow for its caption"));
+            }
+            if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty()) {
+                const int needed = label->wordWrap() ? label->heightForWidth(label->width()) : label->fontMetrics().height();
+                QVERIFY2(needed <= label->height() + 2, qPrintable(where + " is too small for its text"));
+                if (!label->wordWrap())
+                    QVERIFY2(label->fontMetrics().horizontalAdvance(label->text().trimmed()) <= label->width(),
+                             qPrintable(where + " is too narrow for its text"));
+            }
+        }
+    }
+
+private slots:
+    void everyWindowIsAsDesignedAndShowsItsControlsWhole()
+    {
+        program.start();
+        checkTable(program.window(window::Baza_frm));
+        program.click(window::Baza_frm, "Exit_cmd");
+        checkTable(program.window(window::Exit_frm));
+        program.click(window::Exit_frm, "CancelButton");
+        program.click(window::Baza_frm, "OProgr_cmd");
+        checkTable(program.window(window::OProgramme_frm));
+        program.click(window::OProgramme_frm, "cmdOK");
+        QTest::keyClick(program.window(window::Baza_frm), Qt::Key_F1);
+        checkTable(program.window(window::Spravka_frm));
+        program.click(window::Spravka_frm, "Close_cmd");
+        program.goToCount();
+        checkTable(program.window(window::Nachalo_frm));
+        // The wizard with eight unknowns: every box in use.
+        QTest::keyClick(program.box(window::Nachalo_frm, "Okno_txt"), Qt::Key_8);
+        QTest::keyClick(program.focus(), Qt::Key_Return);
+        checkTable(program.window(window::Start_frm));
+        QList<QStringList> rows;
+        QStringList answers;
+        for (int i = 0; i < 8; ++i) {
+            rows.append(QStringList(8, "1"));
+            rows[i][i] = "10";
+            answers.append(QString::number(i));
+        }
+        program.typeCoefficients(rows);
+        program.click(window::Start_frm, "Next_cmd");
+        checkTable(program.window(window::Start2_frm));
+        program.typeAnswers(answers);
+        program.click(window::Start2_frm, "next_cmd");
+        checkTable(program.window(window::Rezultat_frm));
+        QCOMPARE(visited.size(), 8);
+        program.stop();
+    }
+};
+
+QTEST_MAIN(DesignTest)
+#include "design_test.moc"

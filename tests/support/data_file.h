@@ -1,0 +1,77 @@
+#pragma once
+
+#include <charconv>
+#include <fstream>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// The tables of cases under tests/data: UTF-8 text, one row per line, fields
+// separated by tabs; empty lines and lines starting with # are comments.
+
+using DataRow = std::vector<std::string>;
+
+inline std::vector<DataRow> dataRows(const std::string& file)
+{
+    std::ifstream in(std::string(TESKORA_TEST_DATA) + "/" + file);
+    if (!in)
+        throw std::runtime_error("no data file " + file);
+    std::vector<DataRow> rows;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        DataRow row(1);
+        for (const char c : line) {
+            if (c == '\t')
+                row.emplace_back();
+            else
+                row.back() += c;
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// A text field in UTF-16, the escapes resolved: \t, \n, \\, \uXXXX (one code
+// unit, so a lone surrogate can be written) and \{N*c} for c repeated N times.
+inline std::u16string dataText(const std::string& field)
+{
+    std::u16string out;
+    for (std::size_t k = 0; k < field.size();) {
+        const auto byte = static_cast<unsigned char>(field[k]);
+        if (byte == '\\' && k + 1 < field.size()) {
+            const char kind = field[k + 1];
+            if (kind == 'u') {
+                out += static_cast<char16_t>(std::stoi(field.substr(k + 2, 4), nullptr, 16));
+                k += 6;
+            } else if (kind == '{') {
+                const auto star = field.find('*', k);
+                out.append(std::stoul(field.substr(k + 2, star - k - 2)), static_cast<char16_t>(field[star + 1]));
+                k = field.find('}', star) + 1;
+            } else {
+                out += kind == 't' ? u'\t' : kind == 'n' ? u'\n' : static_cast<char16_t>(kind);
+                k += 2;
+            }
+        } else {
+            // UTF-8: the program's own texts stay within the Basic Multilingual Plane.
+            const int length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : 3;
+            char32_t point = length == 1 ? byte : length == 2 ? byte & 0x1F : byte & 0x0F;
+            for (int extra = 1; extra < length; ++extra)
+                point = point << 6 | (static_cast<unsigned char>(field[k + extra]) & 0x3F);
+            out += static_cast<char16_t>(point);
+            k += length;
+        }
+    }
+    return out;
+}
+
+// A number field: the nearest double, or nothing for "-".
+inline std::optional<double> dataNumber(const std::string& field)
+{
+    if (field == "-")
+        return std::nullopt;
+    double value = 0;
+    std::from_chars(field.data(), field.data() + field.size(), value);
+    return value;
+}
