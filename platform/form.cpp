@@ -3,15 +3,18 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 #include "platform/message_service.h"
@@ -258,6 +261,18 @@ QFrame* Form::addLine(const QString& name, double x1, double y1, double x2, doub
     return line;
 }
 
+void Form::announceWithFocus(QWidget* control, const QStringList& texts)
+{
+    QStringList sentences;
+    for (const QString& text : texts + QStringList{control->toolTip()}) {
+        if (text.isEmpty())
+            continue;
+        const QChar last = text.back();
+        sentences.append(last == u'.' || last == u'?' || last == u'!' ? text : text + u'.');
+    }
+    control->setAccessibleDescription(sentences.join(u' '));
+}
+
 void Form::onClick(QPushButton* button, std::function<void()> handler)
 {
     connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
@@ -279,6 +294,96 @@ void Form::onGotFocus(QWidget* control, std::function<void()> handler)
 void Form::onLostFocus(QWidget* control, std::function<void()> handler)
 {
     handlers_[control].lostFocus = std::move(handler);
+}
+
+void Form::onPaste(QLineEdit* box, std::function<bool(const QString&)> handler)
+{
+    handlers_[box].paste = std::move(handler);
+    useOwnMenu(box);
+}
+
+void Form::addMenuEntry(QLineEdit* box, const QString& text, std::function<void()> handler)
+{
+    handlers_[box].menuEntries.emplace_back(text, std::move(handler));
+    useOwnMenu(box);
+}
+
+void Form::onShortcut(const QKeySequence& keys, std::function<void()> handler)
+{
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, handler = std::move(handler)] {
+        if (isLive())
+            runGuarded(handler);
+    });
+}
+
+bool Form::pasteCells(QLineEdit* box, const QString& text, const std::function<QLineEdit*(int, int)>& boxAt,
+                      bool column)
+{
+    PastedCells cells = pastedCells(text.toStdU16String());
+    if (cells.empty())
+        return false;
+    if (cellCount(cells) == 1) {
+        box->insert(QString::fromStdU16String(cells[0][0]));
+        return true;
+    }
+    if (column && cells.size() == 1) {
+        PastedCells transposed;
+        for (auto& cell : cells[0])
+            transposed.push_back({std::move(cell)});
+        cells = std::move(transposed);
+    }
+    int leftOut = 0;
+    for (std::size_t row = 0; row < cells.size(); ++row) {
+        for (std::size_t column = 0; column < cells[row].size(); ++column) {
+            if (QLineEdit* box = boxAt(static_cast<int>(row), static_cast<int>(column)))
+                box->setText(QString::fromStdU16String(cells[row][column]));
+            else
+                ++leftOut;
+        }
+    }
+    if (leftOut > 0)
+        msgBox(QStringLiteral("Не поместилось значений: %1. Они не вставлены.").arg(leftOut), MessageIcon::Information);
+    return true;
+}
+
+void Form::useOwnMenu(QLineEdit* box)
+{
+    if (box->contextMenuPolicy() == Qt::CustomContextMenu)
+        return;
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(box, &QWidget::customContextMenuRequested, this, [this, box](const QPoint& at) {
+        if (isLive())
+            showMenu(box, at);
+    });
+}
+
+// The box's own menu, in the language of Qt's translation, with the
+// window's paste and entries.
+void Form::showMenu(QLineEdit* box, const QPoint& at)
+{
+    auto* menu = box->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const Handlers& handlers = handlers_[box];
+    const QString pasteText = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction* action : menu->actions()) {
+        if (handlers.paste && action->text().startsWith(pasteText)) {
+            disconnect(action, &QAction::triggered, box, &QLineEdit::paste);
+            connect(action, &QAction::triggered, this, [this, box] { paste(box); });
+        }
+    }
+    if (!handlers.menuEntries.empty())
+        menu->addSeparator();
+    for (const auto& [text, handler] : handlers.menuEntries)
+        connect(menu->addAction(text), &QAction::triggered, this, [this, handler = handler] { runGuarded(handler); });
+    menu->popup(box->mapToGlobal(at));
+}
+
+void Form::paste(QLineEdit* box)
+{
+    bool taken = false;
+    runGuarded([&] { taken = handlers_[box].paste(QGuiApplication::clipboard()->text()); });
+    if (!taken)
+        box->paste();
 }
 
 void Form::moveFocusLater(QWidget* target)
@@ -321,6 +426,11 @@ bool Form::keyPress(QObject* watched, QKeyEvent* event)
         if (cancelButton_ && cancelButton_->isEnabled())
             cancelButton_->click();
         return true;  // Esc does nothing else in any window
+    }
+    if (const auto it = handlers_.constFind(watched); it != handlers_.cend() && it->paste
+                                                      && event->matches(QKeySequence::Paste)) {
+        paste(static_cast<QLineEdit*>(watched));
+        return true;
     }
     if (const auto it = handlers_.constFind(watched); it != handlers_.cend() && it->keyDown) {
         // The character still lands in the box after a key-down handler has

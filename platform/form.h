@@ -7,10 +7,12 @@
 #include <QString>
 #include <QWidget>
 
+#include "platform/pasted_cells.h"
 #include "platform/twips.h"
 #include "platform/window_names.h"
 
 class QFrame;
+class QKeySequence;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -79,6 +81,12 @@ protected:
     void setCancelButton(QPushButton* button) { cancelButton_ = button; }
     // The title bar's close presses this button.
     void setLeaveButton(QPushButton* button) { leaveButton_ = button; }
+    // What a screen reader says as the window opens: the control that has
+    // the focus then carries the window's texts in its description, ahead of
+    // its tool tip. A screen reader reads the texts of a new window when it
+    // reaches the window before the control, but not when the control comes
+    // first, and the result boxes never hold the focus at all.
+    void announceWithFocus(QWidget* control, const QStringList& texts);
 
     template <class Window>
     void onClick(QPushButton* button, void (Window::*handler)());
@@ -86,6 +94,22 @@ protected:
     void onKeyDown(QWidget* control, std::function<void(int keyCode)> handler);
     void onGotFocus(QWidget* control, std::function<void()> handler);
     void onLostFocus(QWidget* control, std::function<void()> handler);
+    // What the user pastes into the box (Ctrl+V, Shift+Insert or the box's
+    // menu), as text; a handler that gives false leaves it to the box's own paste.
+    void onPaste(QLineEdit* box, std::function<bool(const QString& text)> handler);
+    // An entry of the box's menu, below the box's own entries.
+    void addMenuEntry(QLineEdit* box, const QString& text, std::function<void()> handler);
+    // Keys that act in the whole window, wherever the focus is.
+    void onShortcut(const QKeySequence& keys, std::function<void()> handler);
+
+    // What is pasted into a box of several: one value goes in where the box's
+    // own paste puts it, without the line break a spreadsheet adds; several
+    // cells go, as texts, into the boxes that boxAt gives for each cell's row
+    // and column (from 0; a single row of a column of boxes is taken as a
+    // column), and a cell with no box there is left out, and the user is told
+    // how many were. False for an empty text, which is the box's own paste.
+    bool pasteCells(QLineEdit* box, const QString& text, const std::function<QLineEdit*(int row, int column)>& boxAt,
+                    bool column = false);
 
     // Moves the focus once the focus change under way has finished, so that a
     // lost-focus handler never runs inside another one.
@@ -106,11 +130,16 @@ private:
     void settleTabOrder() const;
     void applyTabOrder();
     bool keyPress(QObject* watched, QKeyEvent* event);
+    void useOwnMenu(QLineEdit* box);
+    void showMenu(QLineEdit* box, const QPoint& at);
+    void paste(QLineEdit* box);
 
     struct Handlers {
         std::function<void(int)> keyDown;
         std::function<void()> gotFocus;
         std::function<void()> lostFocus;
+        std::function<bool(const QString&)> paste;
+        std::vector<std::pair<QString, std::function<void()>>> menuEntries;
     };
 
     Frame frame_;

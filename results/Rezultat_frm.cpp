@@ -1,6 +1,9 @@
 #include "results/Rezultat_frm.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +17,9 @@ namespace {
 
 const QString Caption = QStringLiteral("                 Результат вычислений");
 const QString FigureCaption = QStringLiteral("Погрешность вычислений (%):");
+const QString FigureName = QStringLiteral("Погрешность вычислений (%)");
+const QString NextTip = QStringLiteral("Вернуться в главный модуль");
+const QString CopyResults = QStringLiteral("Копировать результаты");
 // The control arrays have elements 0..7 for the unknowns and 9 for the
 // figure; the boxes of the unknowns follow the buttons in the tab order.
 constexpr int FigureIndex = 9;
@@ -28,15 +34,14 @@ Rezultat_frm::Rezultat_frm()
     setClientSizeTwips(4365, 4395);
     setWindowIcon(QIcon(QStringLiteral(":/icon_results.png")));
 
-    NaBazu_cmd = addButton(QStringLiteral("NaBazu_cmd"), QStringLiteral("&Далее"),
-                           QStringLiteral("Вернуться в главный модуль"), 3000, 120, 1215, 465, 0);
+    NaBazu_cmd = addButton(QStringLiteral("NaBazu_cmd"), QStringLiteral("&Далее"), NextTip, 3000, 120, 1215, 465, 0);
     Command1 = addButton(QStringLiteral("Command1"), QStringLiteral("&Выход"), QString(), 3000, 720, 1215, 495, 1);
     for (QPushButton* button : {NaBazu_cmd, Command1})
         button->setFont(classicFont(12));
 
     Label1[FigureIndex] = addLabel(QStringLiteral("Label1(9)"), FigureCaption, 120, 240, 2415, 255);
     Text1[FigureIndex] = addTextBox(QStringLiteral("Text1(9)"), 240, 720, 2055, 285, FigureTabIndex);
-    Text1[FigureIndex]->setAccessibleName(QStringLiteral("Погрешность вычислений (%)"));
+    Text1[FigureIndex]->setAccessibleName(FigureName);
     addLine(QStringLiteral("Line2"), 2760, 120, 2760, 1200);
     addLine(QStringLiteral("Line1"), 120, 1320, 4200, 1320);
     for (int k = 0; k < MaxUnknowns; ++k) {
@@ -55,9 +60,11 @@ Rezultat_frm::Rezultat_frm()
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::ClickFocus);
         box->setFocusProxy(NaBazu_cmd);
+        addMenuEntry(box, CopyResults, [this] { copyResults(); });
     }
 
     setLeaveButton(Command1);
+    onShortcut(QKeySequence::Copy, [this] { copyResults(); });
     onClick(NaBazu_cmd, &Rezultat_frm::NaBazu_cmd_Click);
     onClick(Command1, &Rezultat_frm::Command1_Click);
 }
@@ -75,13 +82,34 @@ void Rezultat_frm::Form_Load()
     show(Text1[FigureIndex], figure);
     for (int i = 1; i <= n; ++i)
         show(Text1[i - 1], platform::generalText(state.x_resh(i).value()));
+
+    QStringList answer;
+    for (int i = 1; i <= n; ++i)
+        answer.append(Label1[i - 1]->text() + Text1[i - 1]->text());
+    answer.append(FigureCaption + " " + figure);
+    announceWithFocus(NaBazu_cmd, {answer.join("; ")});
 }
 
 void Rezultat_frm::show(QLineEdit* box, const QString& text)
 {
     box->setText(text);
-    // A figure longer than its box shows its first digits.
+    // A figure longer than its box shows its first digits, and the whole of
+    // it as a tool tip.
     box->setCursorPosition(0);
+    box->setToolTip(text);
+}
+
+// All the results as plain text: a line for each unknown, its name, a tab and
+// its value as shown, then the figure the same way. Pasted into a
+// spreadsheet under the same regional settings, the values land in one
+// column as numbers.
+void Rezultat_frm::copyResults()
+{
+    QString text;
+    for (int k = 0; k < unknownCount(); ++k)
+        text += Text1[k]->accessibleName() + "\t" + Text1[k]->text() + "\n";
+    text += FigureName + "\t" + Text1[FigureIndex]->text() + "\n";
+    QGuiApplication::clipboard()->setText(text);
 }
 
 void Rezultat_frm::NaBazu_cmd_Click()

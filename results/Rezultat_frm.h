@@ -24,6 +24,7 @@ private:
     void NaBazu_cmd_Click();
     void Command1_Click();
     static void show(QLineEdit* box, const QString& text);
+    void copyResults();
 
     QPushButton* NaBazu_cmd;
     QPushButton* Command1;

@@ -25,6 +25,7 @@ Exit_frm::Exit_frm()
 
     // No default or cancel button: Enter and Space press the focused one, Esc nothing.
     setLeaveButton(CancelButton);
+    announceWithFocus(CancelButton, {Label1->text()});
     onClick(OKButton, &Exit_frm::OKButton_Click);
     onClick(CancelButton, &Exit_frm::CancelButton_Click);
 }

@@ -60,6 +60,7 @@ void OProgramme_frm::Form_Load()
     lblVersion->setAccessibleName(lblVersion->text());
     lblTitle->setText(platform::fromUtf8(platform::applicationTitle()));
     lblTitle->setAccessibleName(lblTitle->text());
+    announceWithFocus(cmdOK, {lblTitle->text(), lblVersion->text(), Label1->text()});
 }
 
 void OProgramme_frm::cmdOK_Click()

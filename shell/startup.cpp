@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
+#include "platform/accessibility.h"
 #include "platform/application_data.h"
 #include "platform/regional_settings.h"
 #include "platform/window_service.h"
@@ -35,6 +38,18 @@ void showHelpTopic(platform::HelpTopic topic)
     platform::windows().show<Spravka_frm>(window::Spravka_frm)->showTopic(topic);
 }
 
+// Qt's own texts (the menu of a box, the buttons of a message box) in
+// Russian, as every window of the program is, whatever the regional settings.
+// Without the translation Qt's English texts remain.
+void loadQtTranslation()
+{
+    static QTranslator translation;
+    static const bool loaded = translation.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
+                                                QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+                               && QCoreApplication::installTranslator(&translation);
+    Q_UNUSED(loaded);
+}
+
 }  // namespace
 
 void startProgram()
@@ -50,6 +65,8 @@ void startProgram()
     // The desktop entry the windows belong to, for the task bar's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("teskora"));
     platform::readRegionalSettings();
+    loadQtTranslation();
+    platform::presentWindowsToAssistiveTechnology();
 
     platform::WindowService& service = platform::windows();
     service.restart();

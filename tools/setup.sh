@@ -4,14 +4,15 @@
 # Everything a fresh Debian 12 machine needs to build, run and test Teskora.
 TESKORA_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
     libgtest-dev libbenchmark-dev libeigen3-dev
     fonts-dejavu-core fonts-liberation2
     g++-mingw-w64-x86-64
     desktop-file-utils dpkg-dev file
     g++-aarch64-linux-gnu qemu-user
-    # the real-desktop test: an X server, a window manager, keys, the accessibility bus
-    xvfb openbox xdotool x11-xkb-utils x11-utils dbus at-spi2-core python3-pyatspi imagemagick
+    # the real-desktop test: an X server, a window manager, keys, the clipboard,
+    # the accessibility bus and a screen reader
+    xvfb openbox xdotool x11-xkb-utils x11-utils xclip dbus at-spi2-core python3-pyatspi orca imagemagick
 )
 
 teskora_missing_packages() {

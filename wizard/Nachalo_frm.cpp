@@ -40,6 +40,7 @@ Nachalo_frm::Nachalo_frm()
     Okno_txt->setAlignment(Qt::AlignCenter);
     Okno_txt->setFont(classicFont(24, true));
     Okno_txt->setAccessibleName(QStringLiteral("Количество неизвестных"));
+    announceWithFocus(Okno_txt, {Prompt});
     Dalee_cmd = addButton(QStringLiteral("Dalee_cmd"), QStringLiteral("&Далее"),
                           QStringLiteral("Приступить к вводу коэффициентов"), 3360, 1920, 1215, 495, 1);
     Otmena_cmd = addButton(QStringLiteral("Otmena_cmd"), QStringLiteral("&Отмена"), QStringLiteral("Отмена вычислений"),

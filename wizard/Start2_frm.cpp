@@ -46,6 +46,7 @@ Start2_frm::Start2_frm()
         Text1[k] = addTextBox(QStringLiteral("Text1(%1)").arg(k), 1440, 480 * k, 975, 405, k);
         Text1[k]->setAccessibleName(QStringLiteral("Ответ уравнения %1").arg(k + 1));
         onLostFocus(Text1[k], [this, k] { Text1_LostFocus(k); });
+        onPaste(Text1[k], [this, k](const QString& text) { return Text1_Paste(k, text); });
     }
     next_cmd = addButton(QStringLiteral("next_cmd"), QStringLiteral("&Вычислить"), QStringLiteral("Решить систему"), 120, 0,
                          1215, 375, NextTabIndex);
@@ -123,6 +124,15 @@ void Start2_frm::Text1_LostFocus(int Index)
     const int n = unknownCount();
     if (n < MaxUnknowns && Index == n - 1)
         moveFocusLater(next_cmd);
+}
+
+// A column copied from a spreadsheet (or a single row of values) fills the
+// boxes downwards from this one, as texts; of a block, its first column.
+bool Start2_frm::Text1_Paste(int Index, const QString& text)
+{
+    const int n = unknownCount();
+    const auto boxAt = [&](int row, int column) { return column == 0 && Index + row < n ? Text1[Index + row] : nullptr; };
+    return pasteCells(Text1[Index], text, boxAt, true);
 }
 
 void Start2_frm::Exit_cmd_Click()

@@ -24,6 +24,7 @@ private:
     void next_cmd_Click();
     void Exit_cmd_Click();
     void Text1_LostFocus(int Index);
+    bool Text1_Paste(int Index, const QString& text);
 
     void solve();
 

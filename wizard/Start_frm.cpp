@@ -35,6 +35,7 @@ Start_frm::Start_frm()
         Text1[k] = addTextBox(QStringLiteral("Text1(%1)").arg(k), 120 + 1080 * column, 720 + 360 * row, 975, 285, k);
         Text1[k]->setAccessibleName(QStringLiteral("Коэффициент при Х%1, уравнение %2").arg(column + 1).arg(row + 1));
         onLostFocus(Text1[k], [this, k] { Text1_LostFocus(k); });
+        onPaste(Text1[k], [this, k](const QString& text) { return Text1_Paste(k, text); });
     }
     Next_cmd = addButton(QStringLiteral("Next_cmd"), QStringLiteral("&Далее"), QStringLiteral("Приступить к вводу ответов"),
                          120, 120, 855, 375, NextTabIndex);
@@ -109,6 +110,19 @@ void Start_frm::Text1_LostFocus(int Index)
     const int n = unknownCount();
     if (n < MaxUnknowns && Index == GridSide * (n - 1) + (n - 1))
         moveFocusLater(Next_cmd);
+}
+
+// A block copied from a spreadsheet, a document or a web page fills the
+// boxes from this one rightwards and downwards, as texts that "Далее" checks
+// as if they had been typed.
+bool Start_frm::Text1_Paste(int Index, const QString& text)
+{
+    const int n = unknownCount();
+    return pasteCells(Text1[Index], text, [&](int row, int column) -> QLineEdit* {
+        const int i = Index / GridSide + 1 + row;
+        const int j = Index % GridSide + 1 + column;
+        return i <= n && j <= n ? box(i, j) : nullptr;
+    });
 }
 
 void Start_frm::Exit_cmd_Click()

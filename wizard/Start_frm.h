@@ -21,6 +21,7 @@ private:
     void Next_cmd_LostFocus();
     void Exit_cmd_Click();
     void Text1_LostFocus(int Index);
+    bool Text1_Paste(int Index, const QString& text);
 
     // Box (i, j) of equation i and unknown j, both from 1.
     QLineEdit* box(int i, int j) const;

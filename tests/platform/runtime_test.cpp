@@ -7,6 +7,7 @@
 
 #include "platform/checked_double.h"
 #include "platform/number_rules.h"
+#include "platform/pasted_cells.h"
 #include "platform/system_information.h"
 #include "support/data_file.h"
 #include "support/fake_system.h"
@@ -83,6 +84,17 @@ TEST(NumberWriting, EveryValueOfTheTableByBothRules)
             EXPECT_EQ(platform::writeDecimal(value, format), dataText(row[3])) << row[0];
         }
     }
+}
+
+TEST(PastedCells, LinesAreRowsTabsOrElseSemicolonsSeparateCellsAndBlanksAreTrimmed)
+{
+    using Cells = platform::PastedCells;
+    EXPECT_EQ(platform::pastedCells(u" 1\t2 \r\n3\t\r\n"), Cells({{u"1", u"2"}, {u"3", u""}}));
+    EXPECT_EQ(platform::pastedCells(u"1;2\n3;4"), Cells({{u"1", u"2"}, {u"3", u"4"}}));
+    EXPECT_EQ(platform::pastedCells(u"1 234,5;6\t7"), Cells({{u"1 234,5;6", u"7"}}));  // tabs win over semicolons
+    EXPECT_EQ(platform::pastedCells(u"\u00A01 234,5\u00A0\n"), Cells({{u"1 234,5"}}));
+    EXPECT_EQ(platform::pastedCells(u"1\r2\n\n"), Cells({{u"1"}, {u"2"}, {u""}}));
+    EXPECT_EQ(platform::pastedCells(u""), Cells());
 }
 
 // The registry steps of the about dialog, over a registry in memory; the

@@ -1,0 +1,33 @@
+#include "platform/accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QFrame>
+
+#include "platform/form.h"
+
+namespace platform {
+
+namespace {
+
+QAccessibleInterface* presentation(const QString&, QObject* object)
+{
+    if (auto* form = qobject_cast<Form*>(object))
+        return new QAccessibleWidget(form, form->frame() == Frame::FixedDialog ? QAccessible::Dialog : QAccessible::Window);
+    // A plain QFrame is a line here; the boxes and labels are frames of other classes.
+    if (auto* line = qobject_cast<QFrame*>(object);
+        line && object->metaObject() == &QFrame::staticMetaObject
+        && (line->frameShape() == QFrame::HLine || line->frameShape() == QFrame::VLine))
+        return new QAccessibleWidget(line, QAccessible::Separator);
+    return nullptr;
+}
+
+}  // namespace
+
+void presentWindowsToAssistiveTechnology()
+{
+    static const bool installed = (QAccessible::installFactory(presentation), true);
+    Q_UNUSED(installed);
+}
+
+}  // namespace platform

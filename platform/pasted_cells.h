@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// The cells of a text pasted from a spreadsheet, a document or a web page.
+// Rows are the text's lines (a final line break, as spreadsheets add, makes
+// no extra row); cells are separated by tabs, or, in a text without tabs, by
+// semicolons. Each cell is trimmed of the blanks around it; blanks separate
+// nothing, since under Russian settings "1 234,5" is one number. Nothing is
+// converted: the cells stay texts.
+using PastedCells = std::vector<std::vector<std::u16string>>;
+PastedCells pastedCells(std::u16string_view text);
+
+// How many cells the rows hold in all.
+std::size_t cellCount(const PastedCells& cells);
+
+}  // namespace platform

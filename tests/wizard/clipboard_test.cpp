@@ -1,0 +1,137 @@
+#include <QClipboard>
+#include <QMenu>
+
+#include "platform/regional_settings.h"
+#include "support/program_fixture.h"
+
+// The clipboard in both directions, in Russian whatever the regional
+// settings: a block or a column pasted into the entry screens, the results
+// copied out, and the menus of the boxes.
+class ClipboardTest : public QObject {
+    Q_OBJECT
+
+    ProgramFixture program;
+
+    static QString cell(int i, int j) { return ProgramFixture::cell(i, j); }
+
+    QStringList grid(int n)
+    {
+        QStringList texts;
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j)
+                texts.append(program.box(window::Start_frm, cell(i, j))->text());
+        return texts;
+    }
+
+    static void paste(QLineEdit* box, const QString& text)
+    {
+        QGuiApplication::clipboard()->setText(text);
+        box->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    }
+
+    // The entries of the menu a right click on the box opens.
+    static QStringList menuOf(QLineEdit* box)
+    {
+        QStringList entries;
+        emit box->customContextMenuRequested(box->rect().center());
+        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return {"no menu"};
+        for (QAction* action : menu->actions())
+            entries.append(action->text().section('\t', 0, 0));
+        menu->close();
+        return entries;
+    }
+
+private slots:
+    void init() { program.start(); }
+    void cleanup() { program.stop(); }
+
+    void aBlockFillsTheGridFromTheBoxPastedIntoAsTexts()
+    {
+        program.goToCoefficients(3);
+        paste(program.box(window::Start_frm, cell(1, 1)), " 3\t1\t-1 \r\n1\t1 234\t1\r\n2\t-1\t4\r\n");  // from a spreadsheet
+        QCOMPARE(grid(3), QStringList({"3", "1", "-1", "1", "1 234", "1", "2", "-1", "4"}));
+        program.typeCoefficients({{"", "", ""}});
+        paste(program.box(window::Start_frm, cell(1, 2)), "7;8\n9;x\n");  // semicolons, from rightwards of (1, 2)
+        QCOMPARE(grid(3), QStringList({"", "7", "8", "1", "9", "x", "2", "-1", "4"}));
+        QVERIFY(program.messages.isEmpty());
+        program.type(window::Start_frm, cell(1, 1), "5");
+        program.click(window::Start_frm, "Next_cmd");  // the pasted "x" is refused as if it had been typed
+        QCOMPARE(program.messages.value(0).text, QString("Не является числом коэффициент при Х3"));
+        QCOMPARE(program.messages.value(0).title, QString("Ошибка в строке 2"));
+    }
+
+    void cellsBeyondTheBlockAreLeftOutAndTheUserIsToldHowMany()
+    {
+        program.goToCoefficients(3);
+        paste(program.box(window::Start_frm, cell(1, 1)), "1\t2\t3\t4\n5\t6\t7\t8\n9\t10\t11\t12\n13\t14\t15\t16\n");
+        QCOMPARE(grid(3), QStringList({"1", "2", "3", "5", "6", "7", "9", "10", "11"}));
+        QCOMPARE(program.messages.size(), 1);
+        QCOMPARE(program.messages[0].text, QString("Не поместилось значений: 7. Они не вставлены."));
+        QCOMPARE(program.messages[0].title, QString("Реализация метода вращений"));
+    }
+
+    void oneValueIsAnOrdinaryPaste()
+    {
+        program.goToCoefficients(2);
+        program.type(window::Start_frm, cell(1, 1), "12");
+        QLineEdit* box = program.box(window::Start_frm, cell(1, 1));
+        box->setCursorPosition(1);
+        QGuiApplication::clipboard()->setText("5\n");
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(box->text(), QString("152"));
+        QCOMPARE(program.box(window::Start_frm, cell(1, 2))->text(), QString());
+    }
+
+    void aColumnOrARowFillsTheRightHandSidesDownwards()
+    {
+        program.goToAnswers({{"2", "0", "0"}, {"0", "2", "0"}, {"0", "0", "2"}});
+        QLineEdit* second = program.box(window::Start2_frm, "Text1(1)");
+        paste(second, "4\n6\n8\n");
+        QCOMPARE(program.messages.value(0).text, QString("Не поместилось значений: 1. Они не вставлены."));
+        paste(program.box(window::Start2_frm, "Text1(0)"), "2\t4\t6");
+        QCOMPARE(program.box(window::Start2_frm, "Text1(2)")->text(), QString("6"));
+        program.click(window::Start2_frm, "next_cmd");
+        QCOMPARE(program.result(2), QString("3"));
+    }
+
+    void theResultsGoToTheClipboardWithCtrlCOrFromTheMenu()
+    {
+        program.solve({{"3", "4"}, {"1", "2"}}, {"7", "3"});
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(program.focus(), Qt::Key_C, Qt::ControlModifier);
+        const QString figure = "0" + QString::fromStdU16String(platform::regionalSettings().decimalSeparator)
+                               + "000000000000027491236800242";
+        const QString copied = "Х1\t1\nХ2\t1\nПогрешность вычислений (%)\t" + figure + "\n";
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+        QGuiApplication::clipboard()->clear();
+        QLineEdit* figureBox = program.box(window::Rezultat_frm, "Text1(9)");
+        emit figureBox->customContextMenuRequested(QPoint());
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        menu->actions().last()->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+        QCOMPARE(figureBox->toolTip(), figure);
+        QCOMPARE(program.focusName(), ProgramFixture::at(window::Rezultat_frm, "NaBazu_cmd"));
+    }
+
+    void theMenusOfTheBoxesAreInRussian()
+    {
+        program.goToAnswers({{"1", "0"}, {"0", "1"}});
+        const QStringList editable = {"&Отменить действие", "&Повторить действие", "", "&Вырезать", "&Копировать",
+                                      "В&ставить", "Удалить", "", "Выделить всё"};
+        QCOMPARE(menuOf(program.box(window::Start2_frm, "Text1(0)")), editable);
+        program.typeAnswers({"1", "1"});
+        program.click(window::Start2_frm, "next_cmd");
+        QCOMPARE(menuOf(program.box(window::Rezultat_frm, "Text1(0)")),
+                 QStringList({"&Копировать", "", "Выделить всё", "", "Копировать результаты"}));
+        program.click(window::Rezultat_frm, "NaBazu_cmd");
+        program.goToCoefficients(2);
+        QCOMPARE(menuOf(program.box(window::Start_frm, cell(2, 2))), editable);
+    }
+};
+
+QTEST_MAIN(ClipboardTest)
+#include "clipboard_test.moc"
