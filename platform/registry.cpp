@@ -4,9 +4,6 @@
 
 namespace platform {
 
-// The system's registry: the real one on Windows, the adapter elsewhere.
-Registry& nativeRegistry();
-
 namespace {
 
 ServiceSeam<Registry>& seam()

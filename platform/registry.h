@@ -35,6 +35,10 @@ inline constexpr long AccessDenied = 5;
 inline constexpr long MoreData = 234;
 }  // namespace registry
 
+// The system's own: the registry of Windows through advapi32 on Windows, the
+// desktop adapter elsewhere.
+Registry& nativeRegistry();
+
 // The registry in force: the system's unless a test has set its own.
 Registry& systemRegistry();
 // nullptr goes back to the system's.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a temporary root with dpkg -x,
-# and checks that the binary, the menu entry and the icons are there, that
-# its dependencies were computed from the binary, and that the binary starts.
+# Builds the Debian package and checks it as a distribution would: lintian
+# reports no error and no warning, the software-centre metadata validates,
+# both manual pages render without a warning, the desktop files are where
+# desktops look, the dependencies come from the binary, and the binary starts.
 #
 #   package_test.sh <build folder> <version>
 set -euo pipefail
@@ -10,23 +11,30 @@ version=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-cpack -G DEB -B "$work" --config "$build/CPackConfig.cmake" >"$work/cpack.log" 2>&1 || {
-    cat "$work/cpack.log"
-    exit 1
-}
+cpack -G DEB -B "$work" --config "$build/CPackConfig.cmake" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; exit 1; }
 deb=$(ls "$work"/teskora_"$version"_*.deb)
 echo "built $(basename "$deb")"
 
+lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || true
+if grep -E "^[EW]: " "$work/lintian.log"; then echo "lintian reports errors or warnings"; exit 1; fi
+echo "lintian: no error, no warning"
+
 dpkg -x "$deb" "$work/root"
-for file in usr/bin/teskora usr/share/applications/teskora.desktop \
-    usr/share/icons/hicolor/256x256/apps/teskora.png usr/share/icons/hicolor/32x32/apps/teskora.png; do
+share=$work/root/usr/share
+for file in usr/bin/teskora usr/share/applications/teskora.desktop usr/share/icons/hicolor/256x256/apps/teskora.png \
+    usr/share/icons/hicolor/32x32/apps/teskora.png usr/share/doc/teskora/copyright usr/share/doc/teskora/changelog.gz; do
     [ -f "$work/root/$file" ] || { echo "missing from the package: $file"; exit 1; }
 done
-[ -x "$work/root/usr/bin/teskora" ] || { echo "usr/bin/teskora is not executable"; exit 1; }
+appstreamcli validate --no-net "$share/metainfo/org.teskora.teskora.metainfo.xml"
+for page in "$share/man/man1/teskora.1.gz" "$share/man/ru/man1/teskora.1.gz"; do
+    warnings=$(man --warnings -E UTF-8 -l -Tutf8 "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || { echo "$page: $warnings"; exit 1; }
+done
+echo "the manual pages render"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 qt6-translations-l10n; do
     case "$depends" in *"$library"*) ;; *) echo "Depends lacks $library"; exit 1 ;; esac
 done
 

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Builds wine_registry_test.exe with MinGW from the program's registry lookup
+# and its advapi32 adapter, writes values into a fresh Wine registry with
+# Wine's reg tool, and runs the lookup against them.
+#
+#   wine_registry_test.sh <source folder> <build folder>
+set -euo pipefail
+source=$1
+work=$(realpath -m "$2")/wine-registry
+wine=/usr/lib/wine/wine64
+mkdir -p "$work"
+command -v x86_64-w64-mingw32-g++ >/dev/null || { echo "MinGW (g++-mingw-w64-x86-64) is not installed"; exit 1; }
+x86_64-w64-mingw32-g++ -std=c++20 -O2 -Wall -Wextra -Werror -static -I"$source" \
+    "$source/tests/platform/wine_registry_test.cpp" "$source/platform/system_information.cpp" \
+    "$source/platform/registry_win.cpp" "$source/platform/runtime_error.cpp" -ladvapi32 -o "$work/wine_registry_test.exe"
+
+[ -x "$wine" ] || { echo "Wine is not installed (wine64): the registry cannot be tried"; exit 1; }
+WINEPREFIX=$(mktemp -d)
+export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+trap '/usr/lib/wine/wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
+cd "$work"  # Wine prefers a reg.exe in the current folder; there is none here
+
+reg() { "$wine" reg "$@" >/dev/null 2>&1; }
+test_key='HKLM\SOFTWARE\Teskora\Test'
+# The first call creates the prefix, which takes some seconds.
+reg add "$test_key" /v WithNul /t REG_SZ /d abc /f || { echo "Wine cannot start here"; exit 1; }
+reg add "$test_key" /v Longest /t REG_SZ /d "$(printf 'x%.0s' $(seq 1023))" /f
+reg add "$test_key" /v TooLong /t REG_SZ /d "$(printf 'x%.0s' $(seq 1024))" /f
+reg add "$test_key" /v Number /t REG_DWORD /d 305419896 /f
+reg add "$test_key" /v Binary /t REG_BINARY /d 0102 /f
+
+status=0
+run() { "$wine" "$work/wine_registry_test.exe" "$1" | tr -d '\r' || status=1; }
+run values
+
+first='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
+second='HKLM\SOFTWARE\Microsoft\Shared Tools Location'
+mkdir -p "$WINEPREFIX/drive_c/tools"
+touch "$WINEPREFIX/drive_c/tools/MSINFO32.EXE"
+reg delete "$first" /f || true
+reg delete "$second" /f || true
+reg add "$first" /v PATH /t REG_SZ /d 'C:\first\msinfo32.exe' /f
+reg add "$second" /v MSINFO /t REG_SZ /d 'C:\tools' /f
+run "both entries"
+reg delete "$first" /f
+run "second with its file"
+reg add "$second" /v MSINFO /t REG_SZ /d 'C:\tools\' /f
+run "second ending in a separator"
+reg add "$second" /v MSINFO /t REG_SZ /d 'C:\empty' /f
+run "second without its file"
+exit $status
