@@ -83,6 +83,10 @@ void Form::Form_Load()
 {
 }
 
+void Form::Form_Activate()
+{
+}
+
 bool Form::isLive() const
 {
     return !unloaded_ && !windows().ending();

@@ -40,6 +40,8 @@ public:
     // window becomes visible. May raise a run-time error, which reaches the
     // code that showed the window.
     virtual void Form_Load();
+    // Run by the window service when a show brings the open window to the front.
+    virtual void Form_Activate();
 
     // False from the moment the window is unloaded or the program ends: no
     // handler of the window runs after that.

@@ -24,7 +24,7 @@ private:
 
 // The topics of the program's help, numbered as its help file numbers them:
 // F1 in a window shows the window's topic.
-enum class HelpTopic { None = 0, MainWindow = 1, Coefficients = 4, RightHandSides = 5 };
+enum class HelpTopic { None = 0, MainWindow = 1, Coefficients = 4, RightHandSides = 5, Course = 6 };
 
 }  // namespace platform
 
@@ -37,4 +37,5 @@ inline constexpr platform::WindowName Nachalo_frm{"Nachalo_frm"};
 inline constexpr platform::WindowName Start_frm{"Start_frm"};
 inline constexpr platform::WindowName Start2_frm{"Start2_frm"};
 inline constexpr platform::WindowName Rezultat_frm{"Rezultat_frm"};
+inline constexpr platform::WindowName HodResheniya_frm{"HodResheniya_frm"};
 }  // namespace window

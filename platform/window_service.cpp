@@ -29,6 +29,7 @@ void WindowService::wrongWindow(WindowName name, const char* what)
 Form* WindowService::show(WindowName name)
 {
     if (Form* open = find(name)) {
+        open->Form_Activate();
         if (open->isMinimized())
             open->showNormal();
         open->raise();

@@ -25,7 +25,8 @@ public:
     // Shows the window of that name. One that is not open is created, its
     // load step runs, then it becomes visible with the focus on its lowest
     // tab index; a run-time error of the load step destroys the new window
-    // and reaches the caller. One that is open is only brought to the front.
+    // and reaches the caller. One that is open is brought to the front, and
+    // its activate step runs.
     // A name that start-up did not register is a programmer's error: the
     // program stops with a message, in every build.
     Form* show(WindowName name);

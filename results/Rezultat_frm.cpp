@@ -20,6 +20,7 @@ const QString FigureCaption = QStringLiteral("Погрешность вычис�
 const QString FigureName = QStringLiteral("Погрешность вычислений (%)");
 const QString NextTip = QStringLiteral("Вернуться в главный модуль");
 const QString CopyResults = QStringLiteral("Копировать результаты");
+const QString Course = QStringLiteral("Ход решения...");
 // The control arrays have elements 0..7 for the unknowns and 9 for the
 // figure; the boxes of the unknowns follow the buttons in the tab order.
 constexpr int FigureIndex = 9;
@@ -61,10 +62,12 @@ Rezultat_frm::Rezultat_frm()
         box->setFocusPolicy(Qt::ClickFocus);
         box->setFocusProxy(NaBazu_cmd);
         addMenuEntry(box, CopyResults, [this] { copyResults(); });
+        addMenuEntry(box, Course, [] { platform::windows().show(window::HodResheniya_frm); });
     }
 
     setLeaveButton(Command1);
     onShortcut(QKeySequence::Copy, [this] { copyResults(); });
+    onShortcut(Qt::Key_F2, [] { platform::windows().show(window::HodResheniya_frm); });
     onClick(NaBazu_cmd, &Rezultat_frm::NaBazu_cmd_Click);
     onClick(Command1, &Rezultat_frm::Command1_Click);
 }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "platform/window_service.h"
+#include "solver/peremennye.h"
 
 namespace {
 const QString Caption = QStringLiteral("           Решение системы линейных уравнений методом вращения");
@@ -28,6 +29,12 @@ Baza_frm::Baza_frm()
         button->setFont(classicFont(9.75));
 
     setLeaveButton(Exit_cmd);
+    // F2: the course of the last solve, whether it ended in results or at a
+    // pivot below the threshold; before any solve, nothing.
+    onShortcut(Qt::Key_F2, [] {
+        if (peremennye().tochnost != 0.0)
+            platform::windows().show(window::HodResheniya_frm);
+    });
     onClick(Start_cmd, &Baza_frm::Start_cmd_Click);
     onClick(OProgr_cmd, &Baza_frm::OProgr_cmd_Click);
     onClick(Exit_cmd, &Baza_frm::Exit_cmd_Click);

@@ -9,6 +9,7 @@
 #include "platform/application_data.h"
 #include "platform/regional_settings.h"
 #include "platform/window_service.h"
+#include "results/HodResheniya_frm.h"
 #include "results/Rezultat_frm.h"
 #include "shell/Baza_frm.h"
 #include "shell/Exit_frm.h"
@@ -31,6 +32,7 @@ void registerWindows(platform::WindowService& service)
     service.registerWindow(window::Start_frm, [] { return new Start_frm; });
     service.registerWindow(window::Start2_frm, [] { return new Start2_frm; });
     service.registerWindow(window::Rezultat_frm, [] { return new Rezultat_frm; });
+    service.registerWindow(window::HodResheniya_frm, [] { return new HodResheniya_frm; });
 }
 
 void showHelpTopic(platform::HelpTopic topic)

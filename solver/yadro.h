@@ -45,6 +45,44 @@
 // the same bits on every machine.
 void solveByRotations(AugmentedMatrix& A, EquationVector& x, int n, double threshold, bool& solved);
 
+// The same, telling the observer every step. The kernel is one template with
+// two instances: the one above has no observer compiled in at all.
+class RotationObserver;
+void solveByRotations(AugmentedMatrix& A, EquationVector& x, int n, double threshold, bool& solved,
+                      RotationObserver& observer);
+
+// What the kernel tells an observer as it works, in the order it works, with
+// the values it holds; for a student who checks the method by hand.
+class RotationObserver {
+public:
+    // How the rotation of a cell d = A(i, j) against the pivot e = A(i, i) is made.
+    enum class Branch {
+        ZeroPivot,     // e = 0: the quarter turn, t = 1, p = d
+        CellNotSmaller,  // |d| >= |e|: m = e / d
+        CellSmaller,   // |d| < |e|: m = d / e
+    };
+
+    virtual ~RotationObserver() = default;
+
+    // The column rotations, row by row: a cell that is zero already needs none.
+    virtual void noRotation(int i, int j) = 0;
+    virtual void rotation(int i, int j, double d, double e, Branch branch, double t, double p, double c, double s) = 0;
+    // Row k of the rotation just told, below row i: its new values in columns i and j.
+    virtual void rowRotated(int k, double columnI, double columnJ) = 0;
+    // L on and below the diagonal, the stored tangents above it.
+    virtual void rotated(const AugmentedMatrix& A, int n) = 0;
+
+    // The forward substitution: y(j) from the pivot L(j, j), or the pivot
+    // that is below the threshold, where the solve stops.
+    virtual void substitution(int j, double pivot, double y) = 0;
+    virtual void pivotBelowThreshold(int j, double pivot) = 0;
+
+    // The back rotation, in reverse order: the rotation (i, j) and the two
+    // values of x it changed.
+    virtual void backRotation(int i, int j, double t, double c, double s, double xi, double xj) = 0;
+    virtual void solution(const EquationVector& x, int n) = 0;
+};
+
 // The program's solve: stores the threshold 1E-07 in tochnost, takes n from
 // kol_neizv and runs solveByRotations on matr_rassh and x_resh, setting
 // est_resh.

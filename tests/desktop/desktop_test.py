@@ -41,6 +41,7 @@ ANSWERS = "Ввод ответа"
 RESULTS = "Результат вычислений"
 EXIT = "Выход из программы"
 ABOUT = "О программе"
+COURSE = "Ход решения"
 DIALOGS = (EXIT, ABOUT)
 
 # 3 x1 + x2 - x3 = 2, x1 + 0,5 x2 + x3 = 5, 2 x1 - x2 + 4 x3 = 12: x = (1, 2, 3), each shown
@@ -353,6 +354,16 @@ def road(app):
     copied = "Х1\t1\nХ2\t2\nХ3\t3\nПогрешность вычислений (%)\t" + FIGURE
     wait_for(lambda: run("xclip", "-selection", "clipboard", "-o") == copied,
              lambda: "the results on the clipboard: %r" % run("xclip", "-selection", "clipboard", "-o"))
+
+    step = "results: F2 opens the course of the solve, read through AT-SPI, and Esc closes it"
+    key("F2")
+    check_window(COURSE)
+    course = text_of(control(COURSE, "text", COURSE))
+    for shown in ("уравнение 3: 2·Х1 - 1·Х2 + 4·Х3 = 12", "(1, 2): d = 1, e = 3, t = ", "Х3 = 3", "= 2,22044604925031E-14"):
+        check(shown in course, "the course lacks %r:\n%s" % (shown, course))
+    expect_focus("text", COURSE)
+    key("Escape")
+    wait_for_windows([RESULTS])
     window_manager_close(RESULTS, EXIT, ("push button", "Нет"))
     key("Return")
     wait_for_windows([RESULTS])

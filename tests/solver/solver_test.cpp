@@ -3,6 +3,7 @@
 // every kind, and the recorded bits of 350 solutions.
 
 #include <cmath>
+#include <cstring>
 #include <sstream>
 
 #include <Eigen/Dense>
@@ -164,6 +165,46 @@ TEST(RotationSolver, RandomSystemsOfEveryKindAgreeWithPartialPivotLu)
     }
     EXPECT_GT(solved, 4000);
     EXPECT_GT(refused, 100);
+}
+
+// The branches of a rotation, counted as an observer is told of them.
+class BranchCounter final : public RotationObserver {
+public:
+    void noRotation(int, int) override { ++counts[3]; }
+    void rotation(int, int, double, double, Branch branch, double, double, double, double) override
+    {
+        ++counts[static_cast<int>(branch)];
+    }
+    void rowRotated(int, double, double) override {}
+    void rotated(const AugmentedMatrix&, int) override {}
+    void substitution(int, double, double) override {}
+    void pivotBelowThreshold(int, double) override {}
+    void backRotation(int, int, double, double, double, double, double) override {}
+    void solution(const EquationVector&, int) override {}
+
+    int counts[4] = {};  // zero pivot, |d| >= |e|, |d| < |e|, no rotation
+};
+
+TEST(RotationSolver, RandomSystemsMeetEveryBranchAndAnObserverChangesNoBit)
+{
+    std::mt19937_64 engine(7);
+    BranchCounter counter;
+    for (int n = 2; n <= 8; ++n) {
+        for (int trial = 0; trial < 50; ++trial) {
+            const RandomSystem system = randomSystem(engine, n, trial % 4);
+            const Peremennye copy = loadSystem(system.a, system.b);
+            yadro_proc1();
+            AugmentedMatrix A = copy.matr_rassh;
+            EquationVector x;
+            bool solved = false;
+            solveByRotations(A, x, n, 1E-07, solved, counter);
+            ASSERT_EQ(solved, peremennye().est_resh);
+            for (int i = 1; i <= n; ++i)
+                ASSERT_EQ(std::memcmp(&x(i), &peremennye().x_resh(i), sizeof(double)), 0) << "n=" << n << " trial=" << trial;
+        }
+    }
+    for (int branch = 0; branch < 4; ++branch)
+        EXPECT_GT(counter.counts[branch], 20) << "branch " << branch;
 }
 
 // A snapshot taken on x86-64; solver_bits_on_aarch64 compares another

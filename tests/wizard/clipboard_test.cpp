@@ -111,7 +111,9 @@ private slots:
         emit figureBox->customContextMenuRequested(QPoint());
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu);
-        menu->actions().last()->trigger();
+        for (QAction* action : menu->actions())
+            if (action->text() == "Копировать результаты")
+                action->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), copied);
         QCOMPARE(figureBox->toolTip(), figure);
         QCOMPARE(program.focusName(), ProgramFixture::at(window::Rezultat_frm, "NaBazu_cmd"));
@@ -126,7 +128,7 @@ private slots:
         program.typeAnswers({"1", "1"});
         program.click(window::Start2_frm, "next_cmd");
         QCOMPARE(menuOf(program.box(window::Rezultat_frm, "Text1(0)")),
-                 QStringList({"&Копировать", "", "Выделить всё", "", "Копировать результаты"}));
+                 QStringList({"&Копировать", "", "Выделить всё", "", "Копировать результаты", "Ход решения..."}));
         program.click(window::Rezultat_frm, "NaBazu_cmd");
         program.goToCoefficients(2);
         QCOMPARE(menuOf(program.box(window::Start_frm, cell(2, 2))), editable);

@@ -1,0 +1,90 @@
+#include "results/HodResheniya_frm.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QIcon>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "platform/regional_settings.h"
+#include "platform/twips.h"
+#include "platform/window_service.h"
+#include "solver/course.h"
+#include "solver/peremennye.h"
+
+namespace {
+const QString Caption = QStringLiteral("Ход решения");
+}
+
+HodResheniya_frm::HodResheniya_frm()
+    : Form(window::HodResheniya_frm, Caption, platform::Frame::Sizable)
+{
+    setClientSizeTwips(9600, 6600);
+    setWindowIcon(QIcon(QStringLiteral(":/icon_results.png")));
+    setHelpTopic(platform::HelpTopic::Course);
+    Hod_txt = new QPlainTextEdit(this);
+    Hod_txt->setObjectName(QStringLiteral("Hod_txt"));
+    Hod_txt->setReadOnly(true);
+    Hod_txt->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Hod_txt->setAccessibleName(Caption);
+    Hod_txt->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Zakryt_cmd = addButton(QStringLiteral("Zakryt_cmd"), QStringLiteral("&Закрыть"), QStringLiteral("Закрыть ход решения"),
+                           0, 0, 1215, 375, 1);
+    setTabIndex(Hod_txt, 0);
+    setCancelButton(Zakryt_cmd);
+    setLeaveButton(Zakryt_cmd);
+    onClick(Zakryt_cmd, &HodResheniya_frm::Zakryt_cmd_Click);
+}
+
+void HodResheniya_frm::Form_Load()
+{
+    placeBesideTheActiveWindow();
+    Form_Activate();
+}
+
+void HodResheniya_frm::Form_Activate()
+{
+    const Peremennye& state = peremennye();
+    QStringList lines;
+    for (const std::u16string& line : courseOfSolve(state.matr_kopiya, state.otvety_kopiya, unknownCount(),
+                                                    state.tochnost, platform::regionalSettings()))
+        lines.append(QString::fromStdU16String(line));
+    Hod_txt->setPlainText(lines.join(u'\n'));
+}
+
+// Beside the window the user works in, on the side with more room, so that
+// the results stay in sight: next to it where the screen allows, else at that
+// edge of the screen.
+void HodResheniya_frm::placeBesideTheActiveWindow()
+{
+    centreOnScreen();
+    const QWidget* active = QApplication::activeWindow();
+    if (!active || active == this || !active->screen())
+        return;
+    const QRect room = active->screen()->availableGeometry();
+    const QRect beside = active->frameGeometry();
+    const int width = platform::twipsToPixels(outerSizeTwips().width());
+    const int height = platform::twipsToPixels(outerSizeTwips().height());
+    const int top = std::clamp(beside.top(), room.top(), std::max(room.top(), room.bottom() + 1 - height));
+    if (room.right() - beside.right() >= beside.left() - room.left())
+        move(std::min(beside.right() + 1, room.right() + 1 - width), top);
+    else
+        move(std::max(beside.left() - width, room.left()), top);
+}
+
+void HodResheniya_frm::resizeEvent(QResizeEvent* event)
+{
+    // The text takes the window, the button stands at its bottom right.
+    const int margin = platform::twipsToPixels(120);
+    const QSize button = Zakryt_cmd->size();
+    Zakryt_cmd->move(width() - margin - button.width(), height() - margin - button.height());
+    Hod_txt->setGeometry(margin, margin, width() - 2 * margin, Zakryt_cmd->y() - 2 * margin);
+    Form::resizeEvent(event);
+}
+
+void HodResheniya_frm::Zakryt_cmd_Click()
+{
+    platform::windows().unload(this);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/form.h"
+
+class QPlainTextEdit;
+class QPushButton;
+
+// The course of the last solve, for checking the rotation method by hand:
+// read-only text that can be selected, copied and read line by line.
+class HodResheniya_frm : public platform::Form {
+    Q_OBJECT
+
+public:
+    HodResheniya_frm();
+
+    void Form_Load() override;
+    // Shown again while open: the course of the solve made since.
+    void Form_Activate() override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Zakryt_cmd_Click();
+    void placeBesideTheActiveWindow();
+
+    QPlainTextEdit* Hod_txt;
+    QPushButton* Zakryt_cmd;
+};
