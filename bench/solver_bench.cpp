@@ -13,6 +13,7 @@
 #include <Eigen/Dense>
 #include <benchmark/benchmark.h>
 
+#include "solver/course.h"
 #include "solver/peremennye.h"
 #include "solver/yadro.h"
 
@@ -71,6 +72,22 @@ Eigen::VectorXd solveByRotation(const System& s)
     return x;
 }
 
+// The same solve watched as the window "Ход решения" watches it: what the
+// course of a solve costs beside the solve itself.
+Eigen::VectorXd solveByRotationWithItsCourse(const System& s)
+{
+    const int n = static_cast<int>(s.b.size());
+    CoefficientMatrix a;
+    EquationVector b;
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j)
+            a(i, j) = s.a(i - 1, j - 1);
+        b(i) = s.b(i - 1);
+    }
+    benchmark::DoNotOptimize(courseOfSolve(a, b, n, 1E-07, platform::NumberFormat::russian()));
+    return solveByRotation(s);
+}
+
 Eigen::VectorXd solveByLu(const System& s)
 {
     return s.a.partialPivLu().solve(s.b);
@@ -93,6 +110,7 @@ void timed(benchmark::State& state)
 }
 
 BENCHMARK(timed<solveByRotation>)->Name("yadro_proc1")->Arg(2)->Arg(4)->Arg(8);
+BENCHMARK(timed<solveByRotationWithItsCourse>)->Name("yadro_proc1_and_its_course")->Arg(2)->Arg(4)->Arg(8);
 BENCHMARK(timed<solveByLu>)->Name("Eigen_PartialPivLU")->Arg(2)->Arg(4)->Arg(8);
 BENCHMARK(timed<solveByQr>)->Name("Eigen_HouseholderQR")->Arg(2)->Arg(4)->Arg(8);
 
@@ -179,13 +197,14 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
     std::printf("\nTime of yadro_proc1 relative to the references, same systems, same run\n");
-    std::printf("%3s  %16s  %16s\n", "n", "/ PartialPivLU", "/ HouseholderQR");
+    std::printf("%3s  %16s  %16s  %22s\n", "n", "/ PartialPivLU", "/ HouseholderQR", "with its course / alone");
     for (const char* n : {"2", "4", "8"}) {
         const double rot = reporter.times["yadro_proc1/" + std::string(n)];
+        const double course = reporter.times["yadro_proc1_and_its_course/" + std::string(n)];
         const double lu = reporter.times["Eigen_PartialPivLU/" + std::string(n)];
         const double qr = reporter.times["Eigen_HouseholderQR/" + std::string(n)];
         if (rot > 0 && lu > 0 && qr > 0)
-            std::printf("%3s  %16.2f  %16.2f\n", n, rot / lu, rot / qr);
+            std::printf("%3s  %16.2f  %16.2f  %22.1f\n", n, rot / lu, rot / qr, course / rot);
     }
     accuracyReport();
     benchmark::Shutdown();

@@ -27,15 +27,8 @@ namespace platform {
 
 namespace {
 
-int& unhandledErrors()
-{
-    static int count = 0;
-    return count;
-}
-
 void reportUnhandled(int number, const QString& description)
 {
-    ++unhandledErrors();
     msgBox(QStringLiteral("Ошибка выполнения '%1':\n\n%2").arg(number).arg(description), MessageIcon::Stop);
 }
 
@@ -61,11 +54,6 @@ bool takesTabFocus(const QWidget* control)
 
 }  // namespace
 
-int unhandledErrorCount()
-{
-    return unhandledErrors();
-}
-
 Form::Form(WindowName name, const QString& caption, Frame frame)
     : QWidget(nullptr, flagsFor(frame)), frame_(frame)
 {
@@ -78,10 +66,6 @@ Form::Form(WindowName name, const QString& caption, Frame frame)
 }
 
 Form::~Form() = default;
-
-void Form::Form_Load()
-{
-}
 
 void Form::Form_Activate()
 {
@@ -290,11 +274,6 @@ void Form::onKeyDown(QWidget* control, std::function<void(int)> handler)
     handlers_[control].keyDown = std::move(handler);
 }
 
-void Form::onGotFocus(QWidget* control, std::function<void()> handler)
-{
-    handlers_[control].gotFocus = std::move(handler);
-}
-
 void Form::onLostFocus(QWidget* control, std::function<void()> handler)
 {
     handlers_[control].lostFocus = std::move(handler);
@@ -461,19 +440,14 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::KeyPress:
         return keyPress(watched, static_cast<QKeyEvent*>(event));
-    case QEvent::FocusIn:
     case QEvent::FocusOut: {
         // Another window coming to the front, or a popup, moves no focus
         // inside this window.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || passingFocusOn_)
             break;
-        const auto it = handlers_.constFind(watched);
-        if (it == handlers_.cend())
-            break;
-        const auto& handler = event->type() == QEvent::FocusIn ? it->gotFocus : it->lostFocus;
-        if (handler)
-            runGuarded(handler);
+        if (const auto it = handlers_.constFind(watched); it != handlers_.cend() && it->lostFocus)
+            runGuarded(it->lostFocus);
         break;
     }
     default:

@@ -22,7 +22,7 @@ namespace platform {
 // The base of every window: what the forms runtime gave a window and Qt does
 // not. Geometry in twips, centring, classic tab indices, Enter and Space on
 // the focused button, Esc for a cancel button, F1 for help, key-down handlers
-// with virtual-key codes, got- and lost-focus handlers, and handlers that
+// with virtual-key codes, lost-focus handlers, and handlers that
 // never let a run-time error reach Qt's event loop.
 //
 // The window service creates, loads, shows and unloads forms; a form never
@@ -39,7 +39,7 @@ public:
     // The load step, run by the window service on every creation, before the
     // window becomes visible. May raise a run-time error, which reaches the
     // code that showed the window.
-    virtual void Form_Load();
+    virtual void Form_Load() = 0;
     // Run by the window service when a show brings the open window to the front.
     virtual void Form_Activate();
 
@@ -94,7 +94,6 @@ protected:
     void onClick(QPushButton* button, void (Window::*handler)());
     void onClick(QPushButton* button, std::function<void()> handler);
     void onKeyDown(QWidget* control, std::function<void(int keyCode)> handler);
-    void onGotFocus(QWidget* control, std::function<void()> handler);
     void onLostFocus(QWidget* control, std::function<void()> handler);
     // What the user pastes into the box (Ctrl+V, Shift+Insert or the box's
     // menu), as text; a handler that gives false leaves it to the box's own paste.
@@ -138,7 +137,6 @@ private:
 
     struct Handlers {
         std::function<void(int)> keyDown;
-        std::function<void()> gotFocus;
         std::function<void()> lostFocus;
         std::function<bool(const QString&)> paste;
         std::vector<std::pair<QString, std::function<void()>>> menuEntries;
@@ -163,9 +161,5 @@ void Form::onClick(QPushButton* button, void (Window::*handler)())
     Window* window = static_cast<Window*>(this);
     onClick(button, [window, handler] { (window->*handler)(); });
 }
-
-// The number of run-time errors that no handler of the program handled; each
-// was reported in a message box.
-int unhandledErrorCount();
 
 }  // namespace platform

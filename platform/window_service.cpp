@@ -20,11 +20,13 @@ void WindowService::registerWindow(WindowName name, Factory factory)
     factories_[name.toString()] = std::move(factory);
 }
 
+// GCOVR_EXCL_START: a programmer's error stops the program; no test survives it.
 void WindowService::wrongWindow(WindowName name, const char* what)
 {
     qFatal("The window service has no window %s of class %s", qPrintable(name.toString()), what);
     std::abort();
 }
+// GCOVR_EXCL_STOP
 
 Form* WindowService::show(WindowName name)
 {

@@ -1,6 +1,7 @@
 #include "solver/course.h"
 
 #include "platform/runtime_error.h"
+#include "platform/utf8.h"
 #include "solver/error_figure.h"
 #include "solver/yadro.h"
 
@@ -11,22 +12,6 @@ using Branch = RotationObserver::Branch;
 std::u16string ascii(const std::string& text)
 {
     return std::u16string(text.begin(), text.end());
-}
-
-// The runtime's descriptions are UTF-8 of the Basic Multilingual Plane.
-std::u16string fromUtf8(const std::string& text)
-{
-    std::u16string out;
-    for (std::size_t k = 0; k < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[k]);
-        const int length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : 3;
-        char16_t point = length == 1 ? byte : length == 2 ? byte & 0x1F : byte & 0x0F;
-        for (int extra = 1; extra < length && k + extra < text.size(); ++extra)
-            point = static_cast<char16_t>(point << 6 | (static_cast<unsigned char>(text[k + extra]) & 0x3F));
-        out += point;
-        k += static_cast<std::size_t>(length);
-    }
-    return out;
 }
 
 // Writes each step as the kernel tells it, one line each.
@@ -165,7 +150,7 @@ std::vector<std::u16string> courseOfSolve(const CoefficientMatrix& a, const Equa
         }
         course.line(u"погрешность вычислений (%) = " + course.number(errorFigure(a, b, x, n).value()));
     } catch (const platform::RuntimeError& error) {
-        course.heading(u"Вычисление остановлено: " + fromUtf8(error.description()) + u".");
+        course.heading(u"Вычисление остановлено: " + platform::utf16(error.description()) + u".");
     }
     return lines;
 }

@@ -30,24 +30,24 @@ public:
     }
 };
 
-platform::Form* window(platform::WindowName name)
+platform::Form* openWindow(platform::WindowName name)
 {
     return platform::windows().find(name);
 }
 
 void click(platform::WindowName windowName, const char* button)
 {
-    window(windowName)->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+    openWindow(windowName)->findChild<QPushButton*>(QString::fromLatin1(button))->click();
 }
 
 void type(platform::WindowName windowName, const QString& box, const QString& text)
 {
-    window(windowName)->findChild<QLineEdit*>(box)->setText(text);
+    openWindow(windowName)->findChild<QLineEdit*>(box)->setText(text);
 }
 
 bool grab(platform::WindowName name, const QDir& out)
 {
-    platform::Form* form = window(name);
+    platform::Form* form = openWindow(name);
     if (!form)
         return false;
     QApplication::processEvents();
@@ -82,7 +82,7 @@ int main(int argc, char** argv)
     click(window::Baza_frm, "Start_cmd");
     type(window::Nachalo_frm, "Okno_txt", "3");
     ok &= grab(window::Nachalo_frm, out);
-    window(window::Nachalo_frm)->findChild<QPushButton*>("Dalee_cmd")->setEnabled(true);
+    openWindow(window::Nachalo_frm)->findChild<QPushButton*>("Dalee_cmd")->setEnabled(true);
     click(window::Nachalo_frm, "Dalee_cmd");
     const char* coefficients[3][3] = {{"2", "1", "-1"}, {"-3", "-1", "2"}, {"-2", "1", "2"}};
     for (int i = 0; i < 3; ++i)
@@ -96,6 +96,8 @@ int main(int argc, char** argv)
     ok &= grab(window::Start2_frm, out);
     click(window::Start2_frm, "next_cmd");
     ok &= grab(window::Rezultat_frm, out);
+    platform::windows().show(window::HodResheniya_frm);
+    ok &= grab(window::HodResheniya_frm, out);
     platform::windows().destroyAll();
     return ok ? 0 : 1;
 }

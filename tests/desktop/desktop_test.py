@@ -1,16 +1,15 @@
 #!/usr/bin/python3
-"""Teskora as a person and a screen-reader user meet it, on a real desktop.
-
-Starts a throwaway X server (Xvfb) with a window manager (openbox), a session
-bus, the accessibility bus and the screen reader Orca, starts the built
-program on it, drives it only from outside the process with real keys and
-clicks (xdotool) and the real clipboard (xclip), and reads what it shows
-through AT-SPI and what Orca would say from Orca's debug log. Ends by
-itself; on a failure it names the step and leaves a screenshot in the build
-folder.
-
-    desktop_test.py <teskora binary> <build folder>
-"""
+# Teskora as a person and a screen-reader user meet it, on a real desktop.
+#
+# Starts a throwaway X server (Xvfb) with a window manager (openbox), a session
+# bus, the accessibility bus and the screen reader Orca, starts the built
+# program on it, drives it only from outside the process with real keys and
+# clicks (xdotool) and the real clipboard (xclip), and reads what it shows
+# through AT-SPI and what Orca would say from Orca's debug log. Ends by
+# itself; on a failure it names the step and leaves a screenshot in the build
+# folder.
+#
+#     desktop_test.py <teskora binary> <build folder>
 import os
 import subprocess
 import sys
@@ -56,13 +55,20 @@ class Failure(Exception):
     pass
 
 
+def fail(what):
+    raise Failure(what)
+
+
 def check(condition, what):
-    if not condition:
-        raise Failure(what)
+    condition or fail(what)
+
+
+def xdo(*args):
+    subprocess.run(["xdotool", *args], check=True)
 
 
 def wait_for(probe, what, timeout=5.0):
-    """Polls probe until it gives something true: the tree follows a window a few ms late."""
+    # Polls probe until it gives something true: the tree follows a window a few ms late.
     end = min(time.monotonic() + timeout, DEADLINE)
     while True:
         try:
@@ -72,10 +78,6 @@ def wait_for(probe, what, timeout=5.0):
         if value or time.monotonic() > end:
             return value or fail("timed out waiting for " + (what() if callable(what) else what))
         time.sleep(0.05)
-
-
-def fail(what):
-    raise Failure(what)
 
 
 def start(args, env=None, **streams):
@@ -91,7 +93,7 @@ def run(*args):
 
 
 def desktop():
-    """Xvfb on a free display, a session bus, the accessibility bus, openbox."""
+    # Xvfb on a free display, a session bus, the accessibility bus, openbox.
     display = next(":%d" % n for n in range(77, 200)
                    if not os.path.exists("/tmp/.X11-unix/X%d" % n) and not os.path.exists("/tmp/.X%d-lock" % n))
     # -noreset: without it the server resets whenever its last client leaves, and
@@ -115,19 +117,15 @@ def desktop():
         settings.write('{"general": {"keyboardLayout": 2}, "pronunciations": {}, "keybindings": {},'
                        ' "profiles": {"default": {"profile": ["Default", "default"], "keyboardLayout": 2}}}')
     start(["/usr/bin/python3", "-c", ORCA, "--user-prefs", prefs, "--debug-file", ORCA_LOG])
-    wait_for(lambda: speech(0), "the screen reader", timeout=30)
+    wait_for(speech, "the screen reader", timeout=30)
 
 
 def key(*keys):
-    subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
-
-
-def type_text(text):
-    subprocess.run(["xdotool", "type", "--", text], check=True)
+    xdo("key", "--clearmodifiers", *keys)
 
 
 def copy_to_clipboard(text):
-    """xclip serves the clipboard from the foreground (-quiet) until the test ends."""
+    # xclip serves the clipboard from the foreground (-quiet) until the test ends.
     xclip = start(["xclip", "-quiet", "-selection", "clipboard"], stdin=subprocess.PIPE)
     xclip.stdin.write(text.encode())
     xclip.stdin.close()
@@ -141,7 +139,7 @@ def has(node, state):
 
 
 def windows():
-    """The program's top-level windows that are showing: (caption without its leading blanks, node)."""
+    # The program's top-level windows that are showing: (caption without its leading blanks, node).
     root = pyatspi.Registry.getDesktop(0)
     apps = [root.getChildAtIndex(i) for i in range(root.childCount)]
     app = next((a for a in apps if a is not None and a.name == "teskora"), None)
@@ -151,6 +149,10 @@ def windows():
 
 def captions():
     return sorted(caption for caption, _ in windows())
+
+
+def text_of(node):
+    return node.queryText().getText(0, -1)
 
 
 def window(caption):
@@ -174,12 +176,8 @@ def control(caption, role, name):
     return wait_for(lambda: find(window(caption), role, name), "%s %r in %r" % (role, name, caption))
 
 
-def text_of(node):
-    return node.queryText().getText(0, -1)
-
-
 def focused():
-    """The control that has the focus: (role, name) or None."""
+    # The control that has the focus: (role, name) or None.
     return next(((n.getRoleName(), n.name) for _, top in windows() for n in descendants(top)
                  if has(n, pyatspi.STATE_FOCUSED) and n.getRoleName() not in ("panel", "filler")), None)
 
@@ -190,11 +188,11 @@ def expect_focus(role, name):
 
 def click(node):
     x, y, width, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(["xdotool", "mousemove", "--sync", str(x + width // 2), str(y + height // 2), "click", "1"], check=True)
+    xdo("mousemove", "--sync", str(x + width // 2), str(y + height // 2), "click", "1")
 
 
 def alert(text):
-    """Waits for a message box with that text; gives its title."""
+    # Waits for a message box with that text; gives its title.
     return wait_for(lambda: next((c for c, w in windows() if w.getRoleName() == "alert" and find(w, "label", text)), None),
                     lambda: "the message %r (windows: %r)" % (text, captions()))
 
@@ -208,7 +206,7 @@ def wait_for_windows(expected):
 
 
 def check_window(caption):
-    """A window, or a dialog, with its caption; every control that shows and can take the focus has a name."""
+    # A window, or a dialog, with its caption; every control that shows and can take the focus has a name.
     role = window(caption).getRoleName()
     check(role == ("dialog" if caption in DIALOGS else "frame"), "%r is presented as %s" % (caption, role))
     for node in descendants(window(caption)):
@@ -218,14 +216,8 @@ def check_window(caption):
 
 # What Orca says
 
-def speech_mark():
-    return len(speech(0))
-
-
-def speech(mark):
-    """The phrases Orca has spoken since the mark."""
-    if not os.path.exists(ORCA_LOG):
-        return []
+def speech(mark=0):
+    # The phrases Orca has spoken since the mark, a count of phrases.
     with open(ORCA_LOG, errors="replace") as log:
         return [line.split("SPEECH OUTPUT: ", 1)[1] for line in log if "SPEECH OUTPUT: " in line][mark:]
 
@@ -242,9 +234,9 @@ def grid_boxes():
 
 
 def exit_then_no(caption, boxes):
-    """"Выход", then "Нет": the dialog goes, the window and every typed value stay."""
+    # "Выход", then "Нет": the dialog goes, the window and every typed value stay.
     before = [text_of(box) for box in boxes]
-    mark = speech_mark()
+    mark = len(speech())
     click(control(caption, "push button", "Выход"))
     check_window(EXIT)
     expect_focus("push button", "Нет")
@@ -255,10 +247,10 @@ def exit_then_no(caption, boxes):
 
 
 def window_manager_close(caption, opens, focus):
-    """Alt+F4, the window manager's close, acts as the window's own leave button."""
+    # Alt+F4, the window manager's close, acts as the window's own leave button.
     wid = next((w for w in run("xdotool", "search", "--class", "teskora").split()
                 if run("xdotool", "getwindowname", w).strip() == caption), None) or fail("no X window for " + caption)
-    subprocess.run(["xdotool", "windowactivate", "--sync", wid], check=True)
+    xdo("windowactivate", "--sync", wid)
     wait_for(lambda: run("xdotool", "getactivewindow") == wid, "the window manager to activate " + caption)
     key("alt+F4")
     window(opens)
@@ -305,7 +297,7 @@ def road(app):
     expect_focus("text", "Коэффициент при Х1, уравнение 1")
     for i, row in enumerate(COEFFICIENTS, start=1):
         for j, value in enumerate(row, start=1):
-            type_text("0.5" if (i, j) == (2, 2) else value)
+            xdo("type", "--", "0.5" if (i, j) == (2, 2) else value)
             key("Tab")
     expect_focus("push button", "Далее")
     key("Return")
@@ -338,7 +330,7 @@ def road(app):
     exit_then_no(ANSWERS, answers)
 
     step = "\"Вычислить\": every unknown and the error figure, shown and spoken"
-    mark = speech_mark()
+    mark = len(speech())
     click(control(ANSWERS, "push button", "Вычислить"))
     wait_for_windows([RESULTS])
     check(no_alert(), "a message box came with the results")
@@ -371,7 +363,7 @@ def road(app):
     wait_for_windows([MAIN])
 
     step = "about: the version spoken; without a system-information tool the single message"
-    mark = speech_mark()
+    mark = len(speech())
     click(control(MAIN, "push button", "О программе"))
     check_window(ABOUT)
     expect_spoken(mark, "Version 2.3.28")

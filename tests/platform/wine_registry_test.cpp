@@ -70,14 +70,14 @@ bool fileExists(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// A system-information tool found through the two entries, as the variables
-// the script set them for this case: the path, or "" for none.
-void tool(const char* which, const std::string& expected)
+// The system-information tool found through the two entries as the script
+// set them for this case: the path expected, or "" for none.
+void tool(const std::string& expected)
 {
     WatchedRegistry registry;
     const auto found = platform::systemInformationTool(registry, fileExists);
     expect(found.value_or("") == expected && registry.open == 0 && !registry.writable,
-           std::string(which) + ": \"" + found.value_or("") + "\"" + (registry.writable ? ", a key open for writing" : ""));
+           "the tool found: \"" + found.value_or("") + "\"" + (registry.writable ? ", a key open for writing" : ""));
 }
 
 }  // namespace
@@ -101,22 +101,24 @@ int main(int argc, char** argv)
         read("Longest", true, std::string(1023, 'x'));
         read("TooLong", false, "");
         read("Number", true, "305419896");
+        read("Negative", true, "-1");
         read("Binary", true, "kept");
         read("Absent", false, "");
         WatchedRegistry registry;
         std::string text;
         expect(!platform::readKeyValue(registry, platform::registry::LocalMachine, Key + "\\Absent", "x", text),
                "a missing key is not read");
-    } else if (part == "both entries") {
-        tool("the first entry is preferred", "C:\\first\\msinfo32.exe");
-    } else if (part == "second with its file") {
-        tool("the second entry with its file", "C:\\tools\\MSINFO32.EXE");
-    } else if (part == "second ending in a separator") {
-        tool("a folder ending in a separator", "C:\\tools\\\\MSINFO32.EXE");
-    } else if (part == "second without its file") {
-        tool("the second entry without its file", "");
+        try {
+            platform::readKeyValue(registry, platform::registry::LocalMachine, Key, "Empty", text);
+            expect(false, "a value of zero bytes read");
+        } catch (const platform::RuntimeError& error) {
+            expect(error.number() == platform::error::InvalidCall && registry.open == 0,
+                   "a value of zero bytes raises the invalid-call error; its key is closed");
+        }
+    } else if (part == "tool" && argc > 2) {
+        tool(argv[2]);
     } else {
-        std::printf("usage: wine_registry_test values | both entries | second ...\n");
+        std::printf("usage: wine_registry_test values | tool <the path expected>\n");
         return 2;
     }
     return failures == 0 ? 0 : 1;

@@ -3,16 +3,21 @@
 # and its advapi32 adapter, writes values into a fresh Wine registry with
 # Wine's reg tool, and runs the lookup against them.
 #
-#   wine_registry_test.sh <source folder> <build folder>
+#   wine_registry_test.sh <source folder> <build folder> [--coverage]
+#
+# With --coverage the program is built with gcov's counters, which it writes
+# beside its objects, so that ./test.sh --coverage counts the lines it runs.
 set -euo pipefail
 source=$1
 work=$(realpath -m "$2")/wine-registry
 wine=/usr/lib/wine/wine64
 mkdir -p "$work"
 command -v x86_64-w64-mingw32-g++ >/dev/null || { echo "MinGW (g++-mingw-w64-x86-64) is not installed"; exit 1; }
-x86_64-w64-mingw32-g++ -std=c++20 -O2 -Wall -Wextra -Werror -static -I"$source" \
+flags=(-O2)
+[ "${3:-}" = --coverage ] && flags=(-O0 --coverage)
+(cd "$work" && x86_64-w64-mingw32-g++ -std=c++20 "${flags[@]}" -Wall -Wextra -Werror -static -I"$source" \
     "$source/tests/platform/wine_registry_test.cpp" "$source/platform/system_information.cpp" \
-    "$source/platform/registry_win.cpp" "$source/platform/runtime_error.cpp" -ladvapi32 -o "$work/wine_registry_test.exe"
+    "$source/platform/registry_win.cpp" "$source/platform/runtime_error.cpp" -ladvapi32 -o wine_registry_test.exe)
 
 [ -x "$wine" ] || { echo "Wine is not installed (wine64): the registry cannot be tried"; exit 1; }
 WINEPREFIX=$(mktemp -d)
@@ -27,10 +32,12 @@ reg add "$test_key" /v WithNul /t REG_SZ /d abc /f || { echo "Wine cannot start 
 reg add "$test_key" /v Longest /t REG_SZ /d "$(printf 'x%.0s' $(seq 1023))" /f
 reg add "$test_key" /v TooLong /t REG_SZ /d "$(printf 'x%.0s' $(seq 1024))" /f
 reg add "$test_key" /v Number /t REG_DWORD /d 305419896 /f
+reg add "$test_key" /v Negative /t REG_DWORD /d 4294967295 /f
+reg add "$test_key" /v Empty /t REG_BINARY /f
 reg add "$test_key" /v Binary /t REG_BINARY /d 0102 /f
 
 status=0
-run() { "$wine" "$work/wine_registry_test.exe" "$1" | tr -d '\r' || status=1; }
+run() { "$wine" "$work/wine_registry_test.exe" "$@" | tr -d '\r' || status=1; }
 run values
 
 first='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
@@ -41,11 +48,11 @@ reg delete "$first" /f || true
 reg delete "$second" /f || true
 reg add "$first" /v PATH /t REG_SZ /d 'C:\first\msinfo32.exe' /f
 reg add "$second" /v MSINFO /t REG_SZ /d 'C:\tools' /f
-run "both entries"
+run tool 'C:\first\msinfo32.exe'  # the first entry preferred
 reg delete "$first" /f
-run "second with its file"
+run tool 'C:\tools\MSINFO32.EXE'  # the second entry, its file there
 reg add "$second" /v MSINFO /t REG_SZ /d 'C:\tools\' /f
-run "second ending in a separator"
+run tool 'C:\tools\\MSINFO32.EXE'  # a folder ending in a separator
 reg add "$second" /v MSINFO /t REG_SZ /d 'C:\empty' /f
-run "second without its file"
+run tool ''  # the second entry, no file there
 exit $status

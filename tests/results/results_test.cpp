@@ -1,8 +1,12 @@
+#include <QPlainTextEdit>
+
 #include "platform/runtime_error.h"
+#include "support/data_file.h"
 #include "support/program_fixture.h"
 
 // The results screen: cut to n, the unknowns and the error figure as the
-// number rules write them, a failed load, and boxes that only show.
+// number rules write them, a failed load, boxes that only show; and the
+// course of the solve that F2 opens from it and from the main window.
 class ResultsTest : public QObject {
     Q_OBJECT
 
@@ -25,19 +29,24 @@ class ResultsTest : public QObject {
         return platform::windows().show(window::Rezultat_frm);
     }
 
+    // The window "Ход решения": the course of a solve, outside the road of a solve.
+    static QList<QStringList> tableRows(const std::string& text)
+    {
+        QList<QStringList> rows;
+        for (const QString& row : QString::fromStdString(text).split("; "))
+            rows.append(row.split(' '));
+        return rows;
+    }
+
+    static QString course()
+    {
+        platform::Form* window = ProgramFixture::window(window::HodResheniya_frm);
+        return window ? window->findChild<QPlainTextEdit*>("Hod_txt")->toPlainText() : QString();
+    }
+
 private slots:
     void init() { program.start(); }
     void cleanup() { program.stop(); }
-
-    void theWorkedExampleShowsOnesAndItsTinyErrorFigure()
-    {
-        program.solve({{"3", "4"}, {"1", "2"}}, {"7", "3"});
-        QCOMPARE(peremennye().x_resh(2).value(), 0.9999999999999998);
-        QCOMPARE(program.result(0), QString("1"));
-        QCOMPARE(program.result(1), QString("1"));
-        QCOMPARE(program.result(9), QString("0,000000000000027491236800242"));
-        QVERIFY(program.messages.isEmpty());
-    }
 
     void twoUnknownsCutTheWindowBelowTheSecondRowAndEachBoxFollowsItsRule()
     {
@@ -74,12 +83,12 @@ private slots:
             QTest::mouseClick(program.box(window::Rezultat_frm, QStringLiteral("Text1(%1)").arg(k)), Qt::LeftButton);
             QCOMPARE(program.focusName(), ProgramFixture::at(window::Rezultat_frm, "NaBazu_cmd"));
         }
-        QTest::keyClick(program.focus(), Qt::Key_Tab);
-        QCOMPARE(program.focusName(), ProgramFixture::at(window::Rezultat_frm, "Command1"));
-        QTest::keyClick(program.focus(), Qt::Key_Tab);
-        QCOMPARE(program.focusName(), ProgramFixture::at(window::Rezultat_frm, "NaBazu_cmd"));
-        QTest::keyClick(program.focus(), Qt::Key_Backtab);
-        QCOMPARE(program.focusName(), ProgramFixture::at(window::Rezultat_frm, "Command1"));
+        QStringList walk;  // Tab, Tab, Shift+Tab: between the buttons only
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab}) {
+            QTest::keyClick(program.focus(), key);
+            walk.append(program.focus()->objectName());
+        }
+        QCOMPARE(walk, QStringList({"Command1", "NaBazu_cmd", "Command1"}));
         QTest::keyClick(program.box(window::Rezultat_frm, "Text1(0)"), Qt::Key_7);
         QCOMPARE(program.result(0), QString("1"));
     }
@@ -93,6 +102,41 @@ private slots:
         QCOMPARE(program.openWindows(), ProgramFixture::names({window::Baza_frm, window::Exit_frm}));
     }
 
+    void theCourseShowsEveryStepOfTheSolveAndNothingBeforeAnySolve()
+    {
+        QTest::keyClick(program.focus(), Qt::Key_F2);
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Baza_frm}));
+        for (const DataRow& row : dataRows("course_cases.tsv")) {
+            program.solve(tableRows(row.at(1)), QString::fromStdString(row.at(2)).split(' '));
+            const platform::WindowName from = program.window(window::Rezultat_frm) ? window::Rezultat_frm : window::Baza_frm;
+            QVERIFY(program.activate(from));
+            QTest::keyClick(program.focus(), Qt::Key_F2);
+            for (const QString& text : QString::fromStdU16String(dataText(row.at(3))).split(" ¦ "))
+                QVERIFY2(course().contains(text), qPrintable(text + "\n--- not in ---\n" + course()));
+            QCOMPARE(course().contains("Обратные вращения"), from == window::Rezultat_frm);
+            program.stop();
+            program.start();
+        }
+    }
+
+    void theCourseStaysOutOfTheRoadAndOutlivesTheResults()
+    {
+        program.solve({{"3", "4"}, {"1", "2"}}, {"7", "3"});
+        program.menu(program.box(window::Rezultat_frm, "Text1(9)"), "Ход решения...");
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::HodResheniya_frm, window::Rezultat_frm}));
+        QVERIFY(program.activate(window::Rezultat_frm));
+        QCOMPARE(program.focusName(), ProgramFixture::at(window::Rezultat_frm, "NaBazu_cmd"));
+        program.click(window::Rezultat_frm, "NaBazu_cmd");
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Baza_frm, window::HodResheniya_frm}));
+        // A new solve, and F2 brings the open window up with its course.
+        program.solve({{"2", "0"}, {"1", "4"}}, {"2", "9"});
+        QVERIFY(program.activate(window::Rezultat_frm));
+        QTest::keyClick(program.focus(), Qt::Key_F2);
+        QVERIFY(course().contains("уравнение 1: 2·Х1 + 0·Х2 = 2"));
+        QVERIFY(program.activate(window::HodResheniya_frm));
+        QTest::keyClick(program.focus(), Qt::Key_Escape);
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Rezultat_frm}));
+    }
 };
 
 QTEST_MAIN(ResultsTest)

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/utf8.h"
+
 // The tables of cases under tests/data: UTF-8 text, one row per line, fields
 // separated by tabs; empty lines and lines starting with # are comments.
 
@@ -39,8 +41,7 @@ inline std::u16string dataText(const std::string& field)
 {
     std::u16string out;
     for (std::size_t k = 0; k < field.size();) {
-        const auto byte = static_cast<unsigned char>(field[k]);
-        if (byte == '\\' && k + 1 < field.size()) {
+        if (field[k] == '\\' && k + 1 < field.size()) {
             const char kind = field[k + 1];
             if (kind == 'u') {
                 out += static_cast<char16_t>(std::stoi(field.substr(k + 2, 4), nullptr, 16));
@@ -54,13 +55,9 @@ inline std::u16string dataText(const std::string& field)
                 k += 2;
             }
         } else {
-            // UTF-8: the program's own texts stay within the Basic Multilingual Plane.
-            const int length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : 3;
-            char32_t point = length == 1 ? byte : length == 2 ? byte & 0x1F : byte & 0x0F;
-            for (int extra = 1; extra < length; ++extra)
-                point = point << 6 | (static_cast<unsigned char>(field[k + extra]) & 0x3F);
-            out += static_cast<char16_t>(point);
-            k += length;
+            const auto next = field.find('\\', k + 1);
+            out += platform::utf16(std::string_view(field).substr(k, next - k));
+            k = next == std::string::npos ? field.size() : next;
         }
     }
     return out;

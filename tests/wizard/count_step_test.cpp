@@ -30,72 +30,30 @@ private slots:
     }
     void cleanup() { program.stop(); }
 
-    void aDigitFromTwoToEightEnablesNextMovesTheFocusAndLandsInTheBox_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::newRow("main-row 2") << int(Qt::Key_2) << int(Qt::NoModifier);
-        QTest::newRow("main-row 8") << int(Qt::Key_8) << int(Qt::NoModifier);
-        QTest::newRow("keypad 5, Num Lock on") << int(Qt::Key_5) << int(Qt::KeypadModifier);
-    }
-
-    void aDigitFromTwoToEightEnablesNextMovesTheFocusAndLandsInTheBox()
-    {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QVERIFY(!next()->isEnabled());
-        QTest::keyClick(box(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(box()->text(), QString(QChar(key)));
-        QVERIFY(next()->isEnabled());
-        QCOMPARE(program.focus(), next());
-    }
-
-    void otherKeysLeaveNextDisabledAndSayNothing_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::newRow("9") << int(Qt::Key_9) << int(Qt::NoModifier);
-        QTest::newRow("1") << int(Qt::Key_1) << int(Qt::NoModifier);
-        QTest::newRow("0") << int(Qt::Key_0) << int(Qt::NoModifier);
-        QTest::newRow("a letter") << int(Qt::Key_A) << int(Qt::NoModifier);
-        QTest::newRow("keypad 2, Num Lock off") << int(Qt::Key_Down) << int(Qt::KeypadModifier);
-    }
-
     void otherKeysLeaveNextDisabledAndSayNothing()
     {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QTest::keyClick(box(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QVERIFY(!next()->isEnabled());
-        QCOMPARE(program.focus(), box());
+        const std::pair<Qt::Key, Qt::KeyboardModifier> keys[] = {
+            {Qt::Key_9, Qt::NoModifier}, {Qt::Key_1, Qt::NoModifier}, {Qt::Key_0, Qt::NoModifier},
+            {Qt::Key_A, Qt::NoModifier}, {Qt::Key_Down, Qt::KeypadModifier}};  // the last: keypad 2, Num Lock off
+        for (const auto& [key, modifier] : keys) {
+            QTest::keyClick(box(), key, modifier);
+            QVERIFY2(!next()->isEnabled() && program.focus() == box(), qPrintable(QKeySequence(key).toString()));
+            box()->clear();
+        }
         QVERIFY(program.messages.isEmpty());
-    }
-
-    void enterStoresTheCountAndOpensTheGridCutToIt()
-    {
-        QTest::keyClick(box(), Qt::Key_5);
-        QTest::keyClick(program.focus(), Qt::Key_Return);
-        QVERIFY(peremennye().kol_neizv == u"5");
-        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Start_frm}));
-        platform::Form* grid = program.window(window::Start_frm);
-        QVERIFY(program.box(window::Start_frm, ProgramFixture::cell(5, 5))->isVisibleTo(grid));
-        QVERIFY(!program.box(window::Start_frm, ProgramFixture::cell(5, 6))->isVisibleTo(grid));
     }
 
     void backspaceAndDeleteDisableNextAndANewDigitIsStored()
     {
-        QTest::keyClick(box(), Qt::Key_5);
-        QTest::mouseClick(box(), Qt::LeftButton);
-        QTest::keyClick(box(), Qt::Key_End);
-        QTest::keyClick(box(), Qt::Key_Backspace);
-        QVERIFY(!next()->isEnabled());
-        QTest::keyClick(box(), Qt::Key_3);
-        QVERIFY(next()->isEnabled());
-        QTest::mouseClick(box(), Qt::LeftButton);
-        QTest::keyClick(box(), Qt::Key_End);
-        QTest::keyClick(box(), Qt::Key_Delete);  // removes nothing, and still disables
-        QVERIFY(!next()->isEnabled());
-        QTest::keyClick(box(), Qt::Key_Backspace);
+        for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete}) {  // Delete at the end removes nothing
+            QTest::keyClick(box(), Qt::Key_5);
+            QVERIFY(next()->isEnabled());
+            QTest::mouseClick(box(), Qt::LeftButton);
+            QTest::keyClick(box(), Qt::Key_End);
+            QTest::keyClick(box(), key);
+            QVERIFY(!next()->isEnabled());
+            box()->clear();
+        }
         QTest::keyClick(box(), Qt::Key_3);
         QTest::keyClick(program.focus(), Qt::Key_Space);
         QVERIFY(peremennye().kol_neizv == u"3");
