@@ -39,9 +39,4 @@ inline constexpr long MoreData = 234;
 // desktop adapter elsewhere.
 Registry& nativeRegistry();
 
-// The registry in force: the system's unless a test has set its own.
-Registry& systemRegistry();
-// nullptr goes back to the system's.
-void setRegistry(Registry* replacement);
-
 }  // namespace platform

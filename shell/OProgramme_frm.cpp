@@ -77,7 +77,7 @@ void OProgramme_frm::StartSysInfo()
 {
     try {
         const auto fileExists = [](const std::string& path) { return !platform::operatingSystem().fileExists(path).empty(); };
-        if (const auto path = platform::systemInformationTool(platform::systemRegistry(), fileExists)) {
+        if (const auto path = platform::systemInformationTool(platform::nativeRegistry(), fileExists)) {
             platform::operatingSystem().startProgram(*path);
             return;
         }
@@ -90,5 +90,5 @@ void OProgramme_frm::StartSysInfo()
 bool OProgramme_frm::GetKeyValue(std::uint32_t KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
                                  std::string& KeyVal)
 {
-    return platform::readKeyValue(platform::systemRegistry(), KeyRoot, KeyName, SubKeyRef, KeyVal);
+    return platform::readKeyValue(platform::nativeRegistry(), KeyRoot, KeyName, SubKeyRef, KeyVal);
 }

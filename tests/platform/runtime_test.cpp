@@ -15,16 +15,6 @@ using platform::CheckedDouble;
 
 namespace {
 
-int errorNumberOf(auto&& step)
-{
-    try {
-        (void)step();
-    } catch (const platform::RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
-
 TEST(CheckedArithmetic, FaultsRaiseTheirErrorsAtOnceAndUnderflowIsSilent)
 {
     const CheckedDouble big = 1E308, one = 1.0, zero = 0.0;

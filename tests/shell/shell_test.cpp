@@ -5,7 +5,9 @@
 #include <QTextBrowser>
 
 #include "platform/operating_system.h"
+#include "platform/registry.h"
 #include "platform/runtime_error.h"
+#include "shell/OProgramme_frm.h"
 #include "shell/Spravka_frm.h"
 #include "support/program_fixture.h"
 
@@ -185,6 +187,10 @@ private slots:
         program.button(window::OProgramme_frm, "cmdSysInfo")->setFocus();
         QTest::keyClick(program.focus(), Qt::Key_Return);
         QCOMPARE(started, std::vector<std::string>({tool.fileName().toStdString()}));
+        std::string path;  // as the registry's stand-in gives it
+        QVERIFY(OProgramme_frm::GetKeyValue(platform::registry::LocalMachine,
+                                            "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", path));
+        QCOMPARE(path, tool.fileName().toStdString());
         QVERIFY(program.window(window::OProgramme_frm));
     }
 

@@ -33,16 +33,6 @@ std::vector<std::vector<double>> matrix(const std::string& text)
     return rows;
 }
 
-int errorNumberOf(auto&& step)
-{
-    try {
-        step();
-    } catch (const platform::RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
-
 TEST(RotationSolver, EveryHandCaseOfTheTable)
 {
     for (const DataRow& row : dataRows("rotation_cases.tsv")) {

@@ -3,14 +3,17 @@
 #include <charconv>
 #include <fstream>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "platform/runtime_error.h"
 #include "platform/utf8.h"
 
 // The tables of cases under tests/data: UTF-8 text, one row per line, fields
-// separated by tabs; empty lines and lines starting with # are comments.
+// separated by tabs; empty lines and lines starting with # are comments. And
+// the error a step raises, which many rows expect.
 
 using DataRow = std::vector<std::string>;
 
@@ -23,16 +26,23 @@ inline std::vector<DataRow> dataRows(const std::string& file)
     for (std::string line; std::getline(in, line);) {
         if (line.empty() || line[0] == '#')
             continue;
-        DataRow row(1);
-        for (const char c : line) {
-            if (c == '\t')
-                row.emplace_back();
-            else
-                row.back() += c;
-        }
-        rows.push_back(row);
+        std::istringstream fields(line);
+        DataRow& row = rows.emplace_back();
+        for (std::string field; std::getline(fields, field, '\t');)
+            row.push_back(field);
     }
     return rows;
+}
+
+// The number of the run-time error a step raises, or 0.
+inline int errorNumberOf(auto&& step)
+{
+    try {
+        (void)step();
+    } catch (const platform::RuntimeError& error) {
+        return error.number();
+    }
+    return 0;
 }
 
 // A text field in UTF-16, the escapes resolved: \t, \n, \\, \uXXXX (one code
