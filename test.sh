@@ -30,7 +30,12 @@ case "$mode" in
     --coverage)
         teskora_install "${TESKORA_PACKAGES[@]}" gcovr
         teskora_build build-coverage -DTESKORA_COVERAGE=ON -DTESKORA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+        # Counts from an earlier run, and the notes of sources deleted since, would skew the figures.
         find build-coverage -name '*.gcda' -delete
+        ninja -C build-coverage -t cleandead >/dev/null
+        find build-coverage -name '*.gcno' | while read -r notes; do
+            [ -e "${notes%.gcno}.o" ] || rm "$notes"
+        done
         (cd build-coverage && QT_QPA_PLATFORM=offscreen ctest -j"$(nproc)" >ctest.log 2>&1) || {
             tail -n 40 build-coverage/ctest.log
             exit 1
