@@ -463,6 +463,23 @@ void Form::closeEvent(QCloseEvent* event)
         leaveButton_->click();
 }
 
+void Form::setPageAndButton(QWidget* page, QPushButton* button)
+{
+    page_ = page;
+    pageButton_ = button;
+}
+
+void Form::resizeEvent(QResizeEvent* event)
+{
+    if (page_) {
+        const int margin = twipsToPixels(120);
+        const QSize button = pageButton_->size();
+        pageButton_->move(width() - margin - button.width(), height() - margin - button.height());
+        page_->setGeometry(margin, margin, width() - 2 * margin, pageButton_->y() - 2 * margin);
+    }
+    QWidget::resizeEvent(event);
+}
+
 bool Form::event(QEvent* event)
 {
     // The load step centred the window with the frame that its sizes assume;

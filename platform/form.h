@@ -83,6 +83,9 @@ protected:
     void setCancelButton(QPushButton* button) { cancelButton_ = button; }
     // The title bar's close presses this button.
     void setLeaveButton(QPushButton* button) { leaveButton_ = button; }
+    // A window that is one page of text, resized as the user likes: the page
+    // takes the window, the button stands at its bottom right.
+    void setPageAndButton(QWidget* page, QPushButton* button);
     // What a screen reader says as the window opens: the control that has
     // the focus then carries the window's texts in its description, ahead of
     // its tool tip. A screen reader reads the texts of a new window when it
@@ -122,6 +125,7 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -149,6 +153,8 @@ private:
     HelpTopic helpTopic_ = HelpTopic::None;
     QPushButton* cancelButton_ = nullptr;
     QPushButton* leaveButton_ = nullptr;
+    QWidget* page_ = nullptr;
+    QPushButton* pageButton_ = nullptr;
     // Controls with their tab indices as designed, until the first use sorts them.
     mutable std::vector<std::pair<int, QWidget*>> designTabIndices_;
     mutable std::vector<QWidget*> tabOrder_;

@@ -15,8 +15,6 @@ public:
 
     QString toString() const { return QLatin1StringView(objectName_); }
     bool operator==(const WindowName& other) const { return toString() == other.toString(); }
-    bool operator==(const QString& objectName) const { return toString() == objectName; }
-    bool operator<(const WindowName& other) const { return toString() < other.toString(); }
 
 private:
     const char* objectName_;

@@ -35,6 +35,7 @@ HodResheniya_frm::HodResheniya_frm()
     setTabIndex(Hod_txt, 0);
     setCancelButton(Zakryt_cmd);
     setLeaveButton(Zakryt_cmd);
+    setPageAndButton(Hod_txt, Zakryt_cmd);
     onClick(Zakryt_cmd, &HodResheniya_frm::Zakryt_cmd_Click);
 }
 
@@ -72,16 +73,6 @@ void HodResheniya_frm::placeBesideTheActiveWindow()
         move(std::min(beside.right() + 1, room.right() + 1 - width), top);
     else
         move(std::max(beside.left() - width, room.left()), top);
-}
-
-void HodResheniya_frm::resizeEvent(QResizeEvent* event)
-{
-    // The text takes the window, the button stands at its bottom right.
-    const int margin = platform::twipsToPixels(120);
-    const QSize button = Zakryt_cmd->size();
-    Zakryt_cmd->move(width() - margin - button.width(), height() - margin - button.height());
-    Hod_txt->setGeometry(margin, margin, width() - 2 * margin, Zakryt_cmd->y() - 2 * margin);
-    Form::resizeEvent(event);
 }
 
 void HodResheniya_frm::Zakryt_cmd_Click()

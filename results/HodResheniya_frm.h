@@ -17,9 +17,6 @@ public:
     // Shown again while open: the course of the solve made since.
     void Form_Activate() override;
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     void Zakryt_cmd_Click();
     void placeBesideTheActiveWindow();

@@ -17,9 +17,6 @@ public:
     void showTopic(platform::HelpTopic topic);
     platform::HelpTopic topic() const { return topic_; }
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     void Close_cmd_Click();
 

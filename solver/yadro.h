@@ -57,9 +57,9 @@ class RotationObserver {
 public:
     // How the rotation of a cell d = A(i, j) against the pivot e = A(i, i) is made.
     enum class Branch {
-        ZeroPivot,     // e = 0: the quarter turn, t = 1, p = d
+        ZeroPivot,       // e = 0: the quarter turn, t = 1, p = d
         CellNotSmaller,  // |d| >= |e|: m = e / d
-        CellSmaller,   // |d| < |e|: m = d / e
+        CellSmaller,     // |d| < |e|: m = d / e
     };
 
     virtual ~RotationObserver() = default;
