@@ -482,17 +482,17 @@ void Form::resizeEvent(QResizeEvent* event)
 
 bool Form::event(QEvent* event)
 {
-    // The load step centred the window with the frame that its sizes assume;
-    // once the window manager has drawn the real one, centre by that, once.
+    // The load step placed the window with the frame that its sizes assume;
+    // once the window manager has drawn the real one, place it by that, once.
     switch (event->type()) {
     case QEvent::Show:
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::Paint:
     case QEvent::WindowActivate:
-        if (!centredWithRealFrame_ && isLive() && isVisible() && frameGeometry().size() != size()) {
-            centredWithRealFrame_ = true;
-            centreOnScreen();
+        if (!placedWithRealFrame_ && isLive() && isVisible() && frameGeometry().size() != size()) {
+            placedWithRealFrame_ = true;
+            placeOnScreen();
         }
         break;
     default:

@@ -55,6 +55,10 @@ public:
     QSizeF outerSizeTwips() const;
     // Left = (screen width - window width) / 2, Top likewise, halves in single precision.
     void centreOnScreen();
+    // Where the window stands on the screen: centred, unless the window
+    // places itself otherwise. Run again once the window manager has given
+    // the window its real frame.
+    virtual void placeOnScreen() { centreOnScreen(); }
 
     // Giving a control a tab index moves it to that place in the tab order
     // and shifts the controls from that place on by one.
@@ -148,7 +152,7 @@ private:
 
     Frame frame_;
     bool unloaded_ = false;
-    bool centredWithRealFrame_ = false;
+    bool placedWithRealFrame_ = false;
     bool passingFocusOn_ = false;
     HelpTopic helpTopic_ = HelpTopic::None;
     QPushButton* cancelButton_ = nullptr;

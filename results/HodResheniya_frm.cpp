@@ -41,7 +41,8 @@ HodResheniya_frm::HodResheniya_frm()
 
 void HodResheniya_frm::Form_Load()
 {
-    placeBesideTheActiveWindow();
+    beside_ = QApplication::activeWindow();
+    placeOnScreen();
     Form_Activate();
 }
 
@@ -58,14 +59,13 @@ void HodResheniya_frm::Form_Activate()
 // Beside the window the user works in, on the side with more room, so that
 // the results stay in sight: next to it where the screen allows, else at that
 // edge of the screen.
-void HodResheniya_frm::placeBesideTheActiveWindow()
+void HodResheniya_frm::placeOnScreen()
 {
     centreOnScreen();
-    const QWidget* active = QApplication::activeWindow();
-    if (!active || active == this || !active->screen())
+    if (!beside_ || !beside_->isVisible() || !beside_->screen())
         return;
-    const QRect room = active->screen()->availableGeometry();
-    const QRect beside = active->frameGeometry();
+    const QRect room = beside_->screen()->availableGeometry();
+    const QRect beside = beside_->frameGeometry();
     const int width = platform::twipsToPixels(outerSizeTwips().width());
     const int height = platform::twipsToPixels(outerSizeTwips().height());
     const int top = std::clamp(beside.top(), room.top(), std::max(room.top(), room.bottom() + 1 - height));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+
 #include "platform/form.h"
 
 class QPlainTextEdit;
@@ -16,11 +18,12 @@ public:
     void Form_Load() override;
     // Shown again while open: the course of the solve made since.
     void Form_Activate() override;
+    void placeOnScreen() override;
 
 private:
     void Zakryt_cmd_Click();
-    void placeBesideTheActiveWindow();
 
     QPlainTextEdit* Hod_txt;
     QPushButton* Zakryt_cmd;
+    QPointer<QWidget> beside_;  // the window the user worked in when the course opened
 };

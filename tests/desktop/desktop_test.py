@@ -98,7 +98,7 @@ def desktop():
                    if not os.path.exists("/tmp/.X11-unix/X%d" % n) and not os.path.exists("/tmp/.X%d-lock" % n))
     # -noreset: without it the server resets whenever its last client leaves, and
     # a client connecting just then is refused.
-    start(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"])
+    start(["Xvfb", display, "-screen", "0", "1920x1080x24", "-nolisten", "tcp", "-noreset"])
     os.environ.update(DISPLAY=display, XDG_RUNTIME_DIR=SCRATCH, HOME=SCRATCH)
     wait_for(lambda: subprocess.run(["xdpyinfo"], capture_output=True).returncode == 0, "the X server")
     bus = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
@@ -350,6 +350,9 @@ def road(app):
     step = "results: F2 opens the course of the solve, read through AT-SPI, and Esc closes it"
     key("F2")
     check_window(COURSE)
+    course_at, results_at = (window(c).queryComponent().getExtents(pyatspi.DESKTOP_COORDS) for c in (COURSE, RESULTS))
+    check(course_at.x >= results_at.x + results_at.width or course_at.x + course_at.width <= results_at.x,
+          "the course covers the results: %r" % [course_at, results_at])
     course = text_of(control(COURSE, "text", COURSE))
     for shown in ("уравнение 3: 2·Х1 - 1·Х2 + 4·Х3 = 12", "(1, 2): d = 1, e = 3, t = ", "Х3 = 3", "= 2,22044604925031E-14"):
         check(shown in course, "the course lacks %r:\n%s" % (shown, course))
