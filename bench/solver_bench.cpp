@@ -13,7 +13,7 @@
 #include <Eigen/Dense>
 #include <benchmark/benchmark.h>
 
-#include "solver/course.h"
+#include "results/course_text.h"
 #include "solver/peremennye.h"
 #include "solver/yadro.h"
 

@@ -1,11 +1,14 @@
-// Start-up and the moves of a solve, timed as a user would feel them.
+// Start-up and the moves of a solve, timed as a user would feel them, and
+// the memory of a long session.
 //
 //   startup_bench            runs the comparison and prints it
 //
 // Start-up: from process start to the main window shown and painted, and the
 // peak memory by then, beside a bare Qt window with one button started the
 // same way, alternating, in the same run. Moves: from the click or key of
-// each step of a solve to the next window shown and painted.
+// each step of a solve to the next window shown and painted. Memory: what
+// the program holds in memory before and after a thousand whole solves, made
+// one after another through the windows; it should stay flat.
 //
 // The children run under the platform of the environment (offscreen where
 // there is no display). The program's own start-up is used unchanged.
@@ -26,23 +29,37 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 
 #include "platform/form.h"
-#include "platform/message_service.h"
-#include "platform/window_service.h"
-#include "shell/startup.h"
+#include "shell/window_names.h"
+#include "tools/driver/program_driver.h"
 
 extern char** environ;
 
 namespace {
+
+constexpr int Solves = 1000;
 
 long peakKilobytes()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+}
+
+// What the process holds in memory now, in MiB.
+double residentMegabytes()
+{
+    long pages = 0, resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
 }
 
 // Reports the first paint of the window named, then ends the process.
@@ -72,7 +89,8 @@ int childTeskora(int argc, char** argv)
     QApplication app(argc, argv);
     FirstPaint painted(window::Baza_frm.toString());
     app.installEventFilter(&painted);
-    startProgram();
+    ProgramDriver program;
+    program.start();
     return QApplication::exec();
 }
 
@@ -109,24 +127,6 @@ private:
     QSet<QString> painted_;
 };
 
-class SilentMessages : public platform::MessageService {
-public:
-    void show(const QString& text, const QString&, platform::MessageIcon) override
-    {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
-    }
-};
-
-QPushButton* button(platform::WindowName window, const char* name)
-{
-    return platform::windows().find(window)->findChild<QPushButton*>(QString::fromLatin1(name));
-}
-
-QLineEdit* box(platform::WindowName window, const QString& name)
-{
-    return platform::windows().find(window)->findChild<QLineEdit*>(name);
-}
-
 // Times an action until the window named is shown and painted, in ms.
 double timeMove(PaintWatch& watch, platform::WindowName next, const std::function<void()>& action)
 {
@@ -145,32 +145,53 @@ int childMoves(int argc, char** argv)
     QApplication app(argc, argv);
     PaintWatch watch;
     app.installEventFilter(&watch);
-    SilentMessages messages;
-    platform::setMessageService(&messages);
-    startProgram();
+    ProgramDriver program;
+    program.start();
     while (!watch.painted(window::Baza_frm.toString()))
         QApplication::processEvents(QEventLoop::AllEvents, 5);
 
-    const double count = timeMove(watch, window::Nachalo_frm, [] { button(window::Baza_frm, "Start_cmd")->click(); });
+    const double count =
+        timeMove(watch, window::Nachalo_frm, [] { ProgramDriver::button(window::Baza_frm, "Start_cmd")->click(); });
     const double grid = timeMove(watch, window::Start_frm, [] {
-        QLineEdit* okno = box(window::Nachalo_frm, QStringLiteral("Okno_txt"));
-        QTest::keyClick(okno, Qt::Key_8);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(ProgramDriver::box(window::Nachalo_frm, "Okno_txt"), Qt::Key_8);
+        QTest::keyClick(ProgramDriver::focus(), Qt::Key_Return);
     });
     for (int k = 0; k < 64; ++k)
-        box(window::Start_frm, QStringLiteral("Text1(%1)").arg(k))->setText(k % 9 == 0 ? QStringLiteral("10") : QStringLiteral("1"));
-    const double answers = timeMove(watch, window::Start2_frm, [] { button(window::Start_frm, "Next_cmd")->click(); });
+        ProgramDriver::box(window::Start_frm, QStringLiteral("Text1(%1)").arg(k))
+            ->setText(k % 9 == 0 ? QStringLiteral("10") : QStringLiteral("1"));
+    const double answers =
+        timeMove(watch, window::Start2_frm, [] { ProgramDriver::button(window::Start_frm, "Next_cmd")->click(); });
     for (int k = 0; k < 8; ++k)
-        box(window::Start2_frm, QStringLiteral("Text1(%1)").arg(k))->setText(QString::number(k + 1));
-    const double results = timeMove(watch, window::Rezultat_frm, [] { button(window::Start2_frm, "next_cmd")->click(); });
+        ProgramDriver::box(window::Start2_frm, ProgramDriver::answer(k + 1))->setText(QString::number(k + 1));
+    const double results =
+        timeMove(watch, window::Rezultat_frm, [] { ProgramDriver::button(window::Start2_frm, "next_cmd")->click(); });
     std::printf("moves %.3f %.3f %.3f %.3f\n", count, grid, answers, results);
-    platform::windows().destroyAll();
+    program.end();
     return 0;
 }
 
+// Whole solves, one after another, as a user makes them: the memory the
+// program holds before the first and after every 250th.
+int childSolves(int argc, char** argv, int solves)
+{
+    QApplication app(argc, argv);
+    ProgramDriver program;
+    program.start();
+    std::printf("solves 0 %.1f\n", residentMegabytes());
+    for (int solve = 1; solve <= solves; ++solve) {
+        program.solve({{"3", "1", "-1"}, {"1", "0,5", "1"}, {"2", "-1", "4"}}, {"2", "5", "12"});
+        program.click(window::Rezultat_frm, "NaBazu_cmd");
+        if (solve % 250 == 0)
+            std::printf("solves %d %.1f\n", solve, residentMegabytes());
+    }
+    std::fflush(stdout);
+    program.end();
+    return program.messages.isEmpty() ? 0 : 1;
+}
+
 // Runs this program as a child in the given mode; gives the wall time to its
-// first line in ms and the line.
-double runChild(const char* self, const char* mode, std::string& line)
+// first line in ms, and the lines it printed.
+double runChild(const char* self, const char* mode, std::vector<std::string>& lines)
 {
     int out[2];
     if (pipe(out) != 0)
@@ -182,19 +203,26 @@ double runChild(const char* self, const char* mode, std::string& line)
     char* args[] = {const_cast<char*>(self), const_cast<char*>("--child"), const_cast<char*>(mode), nullptr};
     pid_t pid = 0;
     const auto start = std::chrono::steady_clock::now();
+    auto firstLine = start;
     if (posix_spawn(&pid, self, &actions, nullptr, args, environ) != 0)
         return -1;
     close(out[1]);
-    line.clear();
-    char c = 0;
-    while (read(out[0], &c, 1) == 1 && c != '\n')
-        line.push_back(c);
-    const auto end = std::chrono::steady_clock::now();
+    lines.assign(1, std::string());
+    for (char c = 0; read(out[0], &c, 1) == 1;) {
+        if (c != '\n') {
+            lines.back().push_back(c);
+            continue;
+        }
+        if (lines.size() == 1)
+            firstLine = std::chrono::steady_clock::now();
+        lines.emplace_back();
+    }
+    lines.pop_back();
     close(out[0]);
     int status = 0;
     waitpid(pid, &status, 0);
     posix_spawn_file_actions_destroy(&actions);
-    return std::chrono::duration<double, std::milli>(end - start).count();
+    return std::chrono::duration<double, std::milli>(firstLine - start).count();
 }
 
 double median(std::vector<double> values)
@@ -207,13 +235,13 @@ int driver(const char* self)
 {
     constexpr int Runs = 21;
     std::vector<double> teskoraTime, bareTime, teskoraMemory, bareMemory;
-    std::string line;
+    std::vector<std::string> lines;
     for (int run = 0; run < Runs; ++run) {
         for (const char* mode : {"teskora", "bare"}) {
-            const double ms = runChild(self, mode, line);
+            const double ms = runChild(self, mode, lines);
             long kilobytes = 0;
-            if (ms < 0 || std::sscanf(line.c_str(), "painted %ld", &kilobytes) != 1) {
-                std::fprintf(stderr, "child %s failed: '%s'\n", mode, line.c_str());
+            if (ms < 0 || lines.empty() || std::sscanf(lines[0].c_str(), "painted %ld", &kilobytes) != 1) {
+                std::fprintf(stderr, "child %s failed\n", mode);
                 return 1;
             }
             (std::strcmp(mode, "teskora") == 0 ? teskoraTime : bareTime).push_back(ms);
@@ -230,10 +258,10 @@ int driver(const char* self)
 
     std::vector<double> moves[4];
     for (int run = 0; run < 7; ++run) {
-        runChild(self, "moves", line);
+        runChild(self, "moves", lines);
         double m[4];
-        if (std::sscanf(line.c_str(), "moves %lf %lf %lf %lf", &m[0], &m[1], &m[2], &m[3]) != 4) {
-            std::fprintf(stderr, "moves child failed: '%s'\n", line.c_str());
+        if (lines.empty() || std::sscanf(lines[0].c_str(), "moves %lf %lf %lf %lf", &m[0], &m[1], &m[2], &m[3]) != 4) {
+            std::fprintf(stderr, "moves child failed\n");
             return 1;
         }
         for (int k = 0; k < 4; ++k)
@@ -245,6 +273,15 @@ int driver(const char* self)
     for (int k = 0; k < 4; ++k)
         std::printf("  %-26s %7.2f ms\n", names[k], median(moves[k]));
     std::printf("  (bare window start-up:    %7.2f ms)\n", median(bareTime));
+
+    std::printf("\nResident memory over %d whole solves in one run of the program\n", Solves);
+    runChild(self, "solves", lines);
+    for (const std::string& solves : lines) {
+        int count = 0;
+        double megabytes = 0;
+        if (std::sscanf(solves.c_str(), "solves %d %lf", &count, &megabytes) == 2)
+            std::printf("  after %4d solves %7.1f MiB\n", count, megabytes);
+    }
     return 0;
 }
 
@@ -259,6 +296,8 @@ int main(int argc, char** argv)
             return childBare(argc, argv);
         if (std::strcmp(argv[2], "moves") == 0)
             return childMoves(argc, argv);
+        if (std::strcmp(argv[2], "solves") == 0)
+            return childSolves(argc, argv, Solves);
     }
     char self[4096];
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);

@@ -10,8 +10,8 @@
 #include <cstring>
 #include <string>
 
-#include "platform/number_rules.h"
-#include "platform/runtime_error.h"
+#include "platform/runtime/number_rules.h"
+#include "platform/runtime/runtime_error.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "platform/runtime_error.h"
+#include "platform/runtime/runtime_error.h"
 #include "solver/peremennye.h"
 #include "solver/yadro.h"
 

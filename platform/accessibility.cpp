@@ -24,6 +24,18 @@ QAccessibleInterface* presentation(const QString&, QObject* object)
 
 }  // namespace
 
+void announceWithFocus(QWidget* control, const QStringList& texts)
+{
+    QStringList sentences;
+    for (const QString& text : texts + QStringList{control->toolTip()}) {
+        if (text.isEmpty())
+            continue;
+        const QChar last = text.back();
+        sentences.append(last == u'.' || last == u'?' || last == u'!' ? text : text + u'.');
+    }
+    control->setAccessibleDescription(sentences.join(u' '));
+}
+
 void presentWindowsToAssistiveTechnology()
 {
     static const bool installed = (QAccessible::installFactory(presentation), true);

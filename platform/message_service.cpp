@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QPointer>
 
-#include "platform/application_data.h"
+#include "platform/runtime/application_data.h"
 #include "platform/regional_settings.h"
 #include "platform/service_seam.h"
 

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
-#include "platform/runtime_error.h"
+#include "platform/runtime/runtime_error.h"
 #include "platform/service_seam.h"
 
 namespace platform {

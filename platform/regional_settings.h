@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "platform/number_rules.h"
+#include "platform/runtime/number_rules.h"
 
 namespace platform {
 

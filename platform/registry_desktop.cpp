@@ -9,8 +9,8 @@
 
 #include <QStandardPaths>
 
-#include "platform/registry.h"
-#include "platform/system_information.h"
+#include "platform/runtime/registry.h"
+#include "platform/runtime/system_information.h"
 
 namespace platform {
 

@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include "platform/form.h"
+#include "platform/tab_order.h"
 
 namespace platform {
 
@@ -58,7 +59,7 @@ Form* WindowService::show(WindowName name)
     form->show();
     form->raise();
     form->activateWindow();
-    form->focusFirstControl();
+    form->tabOrder().focusFirst();
     return form;
 }
 

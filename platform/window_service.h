@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QString>
 
-#include "platform/window_names.h"
+#include "platform/window_name.h"
 
 namespace platform {
 

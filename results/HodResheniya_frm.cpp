@@ -3,15 +3,19 @@
 #include <algorithm>
 
 #include <QApplication>
-#include <QIcon>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 
+#include "platform/control_events.h"
+#include "platform/controls.h"
+#include "platform/pictures.h"
 #include "platform/regional_settings.h"
+#include "platform/tab_order.h"
 #include "platform/twips.h"
 #include "platform/window_service.h"
-#include "solver/course.h"
+#include "shell/window_names.h"
+#include "results/course_text.h"
 #include "solver/peremennye.h"
 
 namespace {
@@ -22,21 +26,21 @@ HodResheniya_frm::HodResheniya_frm()
     : Form(window::HodResheniya_frm, Caption, platform::Frame::Sizable)
 {
     setClientSizeTwips(9600, 6600);
-    setWindowIcon(QIcon(QStringLiteral(":/icon_results.png")));
-    setHelpTopic(platform::HelpTopic::Course);
+    setWindowIcon(platform::sharedIcon(QStringLiteral(":/icon_results.png")));
+    setHelpTopic(help::Course);
     Hod_txt = new QPlainTextEdit(this);
     Hod_txt->setObjectName(QStringLiteral("Hod_txt"));
     Hod_txt->setReadOnly(true);
     Hod_txt->setLineWrapMode(QPlainTextEdit::NoWrap);
     Hod_txt->setAccessibleName(Caption);
     Hod_txt->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Zakryt_cmd = addButton(QStringLiteral("Zakryt_cmd"), QStringLiteral("&Закрыть"), QStringLiteral("Закрыть ход решения"),
-                           0, 0, 1215, 375, 1);
-    setTabIndex(Hod_txt, 0);
+    Zakryt_cmd = platform::Controls(*this).button(QStringLiteral("Zakryt_cmd"), QStringLiteral("&Закрыть"),
+                                                  QStringLiteral("Закрыть ход решения"), 0, 0, 1215, 375, 1);
+    tabOrder().setTabIndex(Hod_txt, 0);
     setCancelButton(Zakryt_cmd);
     setLeaveButton(Zakryt_cmd);
-    setPageAndButton(Hod_txt, Zakryt_cmd);
-    onClick(Zakryt_cmd, &HodResheniya_frm::Zakryt_cmd_Click);
+    platform::layOutPage(this, Hod_txt, {Zakryt_cmd});
+    events().onClick(Zakryt_cmd, &HodResheniya_frm::Zakryt_cmd_Click);
 }
 
 void HodResheniya_frm::Form_Load()

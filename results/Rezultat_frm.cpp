@@ -2,14 +2,19 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/accessibility.h"
+#include "platform/box_menu.h"
+#include "platform/control_events.h"
+#include "platform/controls.h"
+#include "platform/pictures.h"
 #include "platform/regional_settings.h"
 #include "platform/window_service.h"
+#include "shell/window_names.h"
 #include "solver/error_figure.h"
 #include "solver/peremennye.h"
 
@@ -33,24 +38,25 @@ Rezultat_frm::Rezultat_frm()
     : Form(window::Rezultat_frm, Caption, platform::Frame::FixedSingle)
 {
     setClientSizeTwips(4365, 4395);
-    setWindowIcon(QIcon(QStringLiteral(":/icon_results.png")));
+    setWindowIcon(platform::sharedIcon(QStringLiteral(":/icon_results.png")));
+    platform::Controls controls(*this);
 
-    NaBazu_cmd = addButton(QStringLiteral("NaBazu_cmd"), QStringLiteral("&Далее"), NextTip, 3000, 120, 1215, 465, 0);
-    Command1 = addButton(QStringLiteral("Command1"), QStringLiteral("&Выход"), QString(), 3000, 720, 1215, 495, 1);
+    NaBazu_cmd = controls.button(QStringLiteral("NaBazu_cmd"), QStringLiteral("&Далее"), NextTip, 3000, 120, 1215, 465, 0);
+    Command1 = controls.button(QStringLiteral("Command1"), QStringLiteral("&Выход"), QString(), 3000, 720, 1215, 495, 1);
     for (QPushButton* button : {NaBazu_cmd, Command1})
-        button->setFont(classicFont(12));
+        button->setFont(platform::classicFont(12));
 
-    Label1[FigureIndex] = addLabel(QStringLiteral("Label1(9)"), FigureCaption, 120, 240, 2415, 255);
-    Text1[FigureIndex] = addTextBox(QStringLiteral("Text1(9)"), 240, 720, 2055, 285, FigureTabIndex);
+    Label1[FigureIndex] = controls.label(QStringLiteral("Label1(9)"), FigureCaption, 120, 240, 2415, 255);
+    Text1[FigureIndex] = controls.textBox(QStringLiteral("Text1(9)"), 240, 720, 2055, 285, FigureTabIndex);
     Text1[FigureIndex]->setAccessibleName(FigureName);
-    addLine(QStringLiteral("Line2"), 2760, 120, 2760, 1200);
-    addLine(QStringLiteral("Line1"), 120, 1320, 4200, 1320);
+    controls.line(QStringLiteral("Line2"), 2760, 120, 2760, 1200);
+    controls.line(QStringLiteral("Line1"), 120, 1320, 4200, 1320);
     for (int k = 0; k < MaxUnknowns; ++k) {
-        Label1[k] = addLabel(QStringLiteral("Label1(%1)").arg(k), QStringLiteral("Х%1 = ").arg(k + 1), 840,
-                             1440 + 360 * k, 375, 255);
+        Label1[k] = controls.label(QStringLiteral("Label1(%1)").arg(k), QStringLiteral("Х%1 = ").arg(k + 1), 840,
+                                   1440 + 360 * k, 375, 255);
         Label1[k]->setWordWrap(false);
-        Text1[k] = addTextBox(QStringLiteral("Text1(%1)").arg(k), 1320, 1440 + 360 * k, 1935, 285,
-                              FirstUnknownTabIndex + k);
+        Text1[k] = controls.textBox(QStringLiteral("Text1(%1)").arg(k), 1320, 1440 + 360 * k, 1935, 285,
+                                    FirstUnknownTabIndex + k);
         Text1[k]->setAccessibleName(QStringLiteral("Х%1").arg(k + 1));
     }
     // The boxes only show: a click on one gives the focus to "Далее" at once,
@@ -61,15 +67,15 @@ Rezultat_frm::Rezultat_frm()
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::ClickFocus);
         box->setFocusProxy(NaBazu_cmd);
-        addMenuEntry(box, CopyResults, [this] { copyResults(); });
-        addMenuEntry(box, Course, [] { platform::windows().show(window::HodResheniya_frm); });
+        platform::box_menu::addEntry(box, CopyResults, QKeySequence::Copy, [this] { copyResults(); });
+        platform::box_menu::addEntry(box, Course, Qt::Key_F2, [] { platform::windows().show(window::HodResheniya_frm); });
     }
 
     setLeaveButton(Command1);
-    onShortcut(QKeySequence::Copy, [this] { copyResults(); });
-    onShortcut(Qt::Key_F2, [] { platform::windows().show(window::HodResheniya_frm); });
-    onClick(NaBazu_cmd, &Rezultat_frm::NaBazu_cmd_Click);
-    onClick(Command1, &Rezultat_frm::Command1_Click);
+    events().onShortcut(QKeySequence::Copy, [this] { copyResults(); });
+    events().onShortcut(Qt::Key_F2, [] { platform::windows().show(window::HodResheniya_frm); });
+    events().onClick(NaBazu_cmd, &Rezultat_frm::NaBazu_cmd_Click);
+    events().onClick(Command1, &Rezultat_frm::Command1_Click);
 }
 
 void Rezultat_frm::Form_Load()
@@ -90,7 +96,7 @@ void Rezultat_frm::Form_Load()
     for (int i = 1; i <= n; ++i)
         answer.append(Label1[i - 1]->text() + Text1[i - 1]->text());
     answer.append(FigureCaption + " " + figure);
-    announceWithFocus(NaBazu_cmd, {answer.join("; ")});
+    platform::announceWithFocus(NaBazu_cmd, {answer.join("; ")});
 }
 
 void Rezultat_frm::show(QLineEdit* box, const QString& text)

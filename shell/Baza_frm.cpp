@@ -1,10 +1,12 @@
 #include "shell/Baza_frm.h"
 
-#include <QIcon>
-#include <QPixmap>
 #include <QPushButton>
 
+#include "platform/control_events.h"
+#include "platform/controls.h"
+#include "platform/pictures.h"
 #include "platform/window_service.h"
+#include "shell/window_names.h"
 #include "solver/peremennye.h"
 
 namespace {
@@ -15,29 +17,31 @@ Baza_frm::Baza_frm()
     : Form(window::Baza_frm, Caption, platform::Frame::FixedSingle)
 {
     setClientSizeTwips(7455, 6000);
-    setWindowIcon(QIcon(QStringLiteral(":/icon_main.png")));
-    setHelpTopic(platform::HelpTopic::MainWindow);
-    addPicture(QStringLiteral("Picture"), QPixmap(QStringLiteral(":/rose.jpg")), QStringLiteral("Синяя роза"), 0, 0);
+    setWindowIcon(platform::sharedIcon(QStringLiteral(":/icon_main.png")));
+    setHelpTopic(help::MainWindow);
+    platform::Controls controls(*this);
+    controls.picture(QStringLiteral("Picture"), platform::sharedPicture(QStringLiteral(":/rose.jpg")),
+                     QStringLiteral("Синяя роза"), 0, 0);
 
-    OProgr_cmd = addButton(QStringLiteral("OProgr_cmd"), QStringLiteral("О &программе"),
-                           QStringLiteral("Описание программы"), 5160, 480, 1695, 855, 2);
-    Start_cmd = addButton(QStringLiteral("Start_cmd"), QStringLiteral("&Начать работу"),
-                          QStringLiteral("Начать вычисления"), 5160, 2520, 1695, 975, 0);
-    Exit_cmd = addButton(QStringLiteral("Exit_cmd"), QStringLiteral("&Выход"), QStringLiteral("Выход из программы"),
-                         5160, 4440, 1695, 855, 1);
+    OProgr_cmd = controls.button(QStringLiteral("OProgr_cmd"), QStringLiteral("О &программе"),
+                                 QStringLiteral("Описание программы"), 5160, 480, 1695, 855, 2);
+    Start_cmd = controls.button(QStringLiteral("Start_cmd"), QStringLiteral("&Начать работу"),
+                                QStringLiteral("Начать вычисления"), 5160, 2520, 1695, 975, 0);
+    Exit_cmd = controls.button(QStringLiteral("Exit_cmd"), QStringLiteral("&Выход"), QStringLiteral("Выход из программы"),
+                               5160, 4440, 1695, 855, 1);
     for (QPushButton* button : {OProgr_cmd, Start_cmd, Exit_cmd})
-        button->setFont(classicFont(9.75));
+        button->setFont(platform::classicFont(9.75));
 
     setLeaveButton(Exit_cmd);
     // F2: the course of the last solve, whether it ended in results or at a
     // pivot below the threshold; before any solve, nothing.
-    onShortcut(Qt::Key_F2, [] {
+    events().onShortcut(Qt::Key_F2, [] {
         if (peremennye().tochnost != 0.0)
             platform::windows().show(window::HodResheniya_frm);
     });
-    onClick(Start_cmd, &Baza_frm::Start_cmd_Click);
-    onClick(OProgr_cmd, &Baza_frm::OProgr_cmd_Click);
-    onClick(Exit_cmd, &Baza_frm::Exit_cmd_Click);
+    events().onClick(Start_cmd, &Baza_frm::Start_cmd_Click);
+    events().onClick(OProgr_cmd, &Baza_frm::OProgr_cmd_Click);
+    events().onClick(Exit_cmd, &Baza_frm::Exit_cmd_Click);
 }
 
 void Baza_frm::Form_Load()

@@ -1,17 +1,21 @@
 #include "shell/OProgramme_frm.h"
 
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
-#include "platform/application_data.h"
+#include "platform/accessibility.h"
+#include "platform/control_events.h"
+#include "platform/controls.h"
 #include "platform/message_service.h"
+#include "platform/pictures.h"
+#include "platform/runtime/application_data.h"
 #include "platform/operating_system.h"
 #include "platform/regional_settings.h"
-#include "platform/registry.h"
-#include "platform/runtime_error.h"
-#include "platform/system_information.h"
+#include "platform/runtime/registry.h"
+#include "platform/runtime/runtime_error.h"
+#include "platform/runtime/system_information.h"
 #include "platform/window_service.h"
+#include "shell/window_names.h"
 
 namespace {
 
@@ -27,30 +31,31 @@ OProgramme_frm::OProgramme_frm()
     : Form(window::OProgramme_frm, Caption, platform::Frame::FixedDialog)
 {
     setClientSizeTwips(5625, 3270);
+    platform::Controls controls(*this);
 
-    cmdOK = addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), QStringLiteral("Вернуться в программу"), 840, 2520,
-                      1860, 465, 0);
+    cmdOK = controls.button(QStringLiteral("cmdOK"), QStringLiteral("OK"), QStringLiteral("Вернуться в программу"), 840,
+                            2520, 1860, 465, 0);
     // The picture box sizes itself to its 32 x 32 emblem.
-    picIcon = addPicture(QStringLiteral("picIcon"), QPixmap(QStringLiteral(":/emblem_keys.png")),
-                         QStringLiteral("Клавиши калькулятора"), 120, 120);
-    cmdSysInfo = addButton(QStringLiteral("cmdSysInfo"), QStringLiteral("&Информация о системе..."),
-                           QStringLiteral("Узнать информацию о вашем компьютере"), 3120, 2520, 1965, 465, 2);
+    picIcon = controls.picture(QStringLiteral("picIcon"), platform::sharedPicture(QStringLiteral(":/emblem_keys.png")),
+                               QStringLiteral("Клавиши калькулятора"), 120, 120);
+    cmdSysInfo = controls.button(QStringLiteral("cmdSysInfo"), QStringLiteral("&Информация о системе..."),
+                                 QStringLiteral("Узнать информацию о вашем компьютере"), 3120, 2520, 1965, 465, 2);
     // MS Sans Serif is narrower than the sans-serifs that stand in for it;
     // a size smaller by a little lets the long caption fit its button whole.
-    cmdSysInfo->setFont(classicFont(7.5));
-    lblTitle = addLabel(QStringLiteral("lblTitle"), QString(), 1050, 240, 3885, 480);
+    cmdSysInfo->setFont(platform::classicFont(7.5));
+    lblTitle = controls.label(QStringLiteral("lblTitle"), QString(), 1050, 240, 3885, 480);
     lblTitle->setStyleSheet(QStringLiteral("color: black"));
-    lblVersion = addLabel(QStringLiteral("lblVersion"), QString(), 1050, 780, 3885, 225);
-    Label1 = addLabel(QStringLiteral("Label1"), Description, 960, 1200, 3975, 975);
-    Label1->setFont(classicFont(9.75));
-    addLine(QStringLiteral("Line2"), 120, 2400, 5400, 2400);
+    lblVersion = controls.label(QStringLiteral("lblVersion"), QString(), 1050, 780, 3885, 225);
+    Label1 = controls.label(QStringLiteral("Label1"), Description, 960, 1200, 3975, 975);
+    Label1->setFont(platform::classicFont(9.75));
+    controls.line(QStringLiteral("Line2"), 120, 2400, 5400, 2400);
 
     // Esc presses "OK" whatever has the focus; Enter presses the focused
     // button, which is "OK" unless the user has moved to the other one.
     setCancelButton(cmdOK);
     setLeaveButton(cmdOK);
-    onClick(cmdOK, &OProgramme_frm::cmdOK_Click);
-    onClick(cmdSysInfo, &OProgramme_frm::cmdSysInfo_Click);
+    events().onClick(cmdOK, &OProgramme_frm::cmdOK_Click);
+    events().onClick(cmdSysInfo, &OProgramme_frm::cmdSysInfo_Click);
 }
 
 void OProgramme_frm::Form_Load()
@@ -60,7 +65,7 @@ void OProgramme_frm::Form_Load()
     lblVersion->setAccessibleName(lblVersion->text());
     lblTitle->setText(platform::fromUtf8(platform::applicationTitle()));
     lblTitle->setAccessibleName(lblTitle->text());
-    announceWithFocus(cmdOK, {lblTitle->text(), lblVersion->text(), Label1->text()});
+    platform::announceWithFocus(cmdOK, {lblTitle->text(), lblVersion->text(), Label1->text()});
 }
 
 void OProgramme_frm::cmdOK_Click()

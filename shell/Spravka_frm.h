@@ -22,5 +22,5 @@ private:
 
     QTextBrowser* Text_brw;
     QPushButton* Close_cmd;
-    platform::HelpTopic topic_ = platform::HelpTopic::None;
+    platform::HelpTopic topic_;
 };

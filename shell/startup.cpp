@@ -1,13 +1,13 @@
 #include "shell/startup.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 #include "platform/accessibility.h"
-#include "platform/application_data.h"
+#include "platform/pictures.h"
 #include "platform/regional_settings.h"
+#include "platform/runtime/application_data.h"
 #include "platform/window_service.h"
 #include "results/HodResheniya_frm.h"
 #include "results/Rezultat_frm.h"
@@ -15,6 +15,7 @@
 #include "shell/Exit_frm.h"
 #include "shell/OProgramme_frm.h"
 #include "shell/Spravka_frm.h"
+#include "shell/window_names.h"
 #include "wizard/Nachalo_frm.h"
 #include "wizard/Start2_frm.h"
 #include "wizard/Start_frm.h"
@@ -63,7 +64,7 @@ void startProgram()
                                             .arg(platform::versionMajor())
                                             .arg(platform::versionMinor())
                                             .arg(platform::versionRevision()));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon_main.png")));
+    QApplication::setWindowIcon(platform::sharedIcon(QStringLiteral(":/icon_main.png")));
     // The desktop entry the windows belong to, for the task bar's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("teskora"));
     platform::readRegionalSettings();

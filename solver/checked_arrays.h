@@ -3,8 +3,8 @@
 #include <array>
 #include <cstddef>
 
-#include "platform/checked_double.h"
-#include "platform/runtime_error.h"
+#include "platform/runtime/checked_double.h"
+#include "platform/runtime/runtime_error.h"
 
 // Fixed-size arrays of checked doubles, indexed from 0 as declared, whose
 // every access is checked against the declared range: an index outside it

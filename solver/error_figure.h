@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/checked_double.h"
+#include "platform/runtime/checked_double.h"
 #include "solver/checked_arrays.h"
 
 // How well a solution x meets the system a x = b as typed: equation i

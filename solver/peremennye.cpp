@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/number_rules.h"
+#include "platform/runtime/number_rules.h"
 
 Peremennye& peremennye()
 {

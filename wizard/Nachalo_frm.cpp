@@ -4,8 +4,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/accessibility.h"
+#include "platform/control_events.h"
+#include "platform/controls.h"
 #include "platform/virtual_keys.h"
 #include "platform/window_service.h"
+#include "shell/window_names.h"
 #include "solver/peremennye.h"
 
 namespace {
@@ -34,24 +38,25 @@ Nachalo_frm::Nachalo_frm()
     : Form(window::Nachalo_frm, Caption, platform::Frame::Sizable)
 {
     setClientSizeTwips(4830, 2910);
+    platform::Controls controls(*this);
 
-    Okno_txt = addTextBox(QStringLiteral("Okno_txt"), 2040, 1080, 735, 660, 0);
+    Okno_txt = controls.textBox(QStringLiteral("Okno_txt"), 2040, 1080, 735, 660, 0);
     Okno_txt->setMaxLength(1);
     Okno_txt->setAlignment(Qt::AlignCenter);
-    Okno_txt->setFont(classicFont(24, true));
+    Okno_txt->setFont(platform::classicFont(24, true));
     Okno_txt->setAccessibleName(QStringLiteral("Количество неизвестных"));
-    announceWithFocus(Okno_txt, {Prompt});
-    Dalee_cmd = addButton(QStringLiteral("Dalee_cmd"), QStringLiteral("&Далее"),
-                          QStringLiteral("Приступить к вводу коэффициентов"), 3360, 1920, 1215, 495, 1);
-    Otmena_cmd = addButton(QStringLiteral("Otmena_cmd"), QStringLiteral("&Отмена"), QStringLiteral("Отмена вычислений"),
-                           240, 1920, 1215, 495, 2);
-    Label1 = addLabel(QStringLiteral("Label1"), Prompt, 120, 240, 4575, 615);
+    platform::announceWithFocus(Okno_txt, {Prompt});
+    Dalee_cmd = controls.button(QStringLiteral("Dalee_cmd"), QStringLiteral("&Далее"),
+                                QStringLiteral("Приступить к вводу коэффициентов"), 3360, 1920, 1215, 495, 1);
+    Otmena_cmd = controls.button(QStringLiteral("Otmena_cmd"), QStringLiteral("&Отмена"),
+                                 QStringLiteral("Отмена вычислений"), 240, 1920, 1215, 495, 2);
+    Label1 = controls.label(QStringLiteral("Label1"), Prompt, 120, 240, 4575, 615);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     setLeaveButton(Otmena_cmd);
-    onKeyDown(Okno_txt, [this](int keyCode) { Okno_txt_KeyDown(keyCode); });
-    onClick(Dalee_cmd, &Nachalo_frm::Dalee_cmd_Click);
-    onClick(Otmena_cmd, &Nachalo_frm::Otmena_cmd_Click);
+    events().onKeyDown(Okno_txt, [this](int keyCode) { Okno_txt_KeyDown(keyCode); });
+    events().onClick(Dalee_cmd, &Nachalo_frm::Dalee_cmd_Click);
+    events().onClick(Otmena_cmd, &Nachalo_frm::Otmena_cmd_Click);
 }
 
 void Nachalo_frm::Form_Load()

@@ -4,12 +4,16 @@
 #include <QPushButton>
 
 #include "platform/busy_cursor.h"
+#include "platform/control_events.h"
+#include "platform/controls.h"
 #include "platform/message_service.h"
 #include "platform/regional_settings.h"
-#include "platform/runtime_error.h"
+#include "platform/runtime/runtime_error.h"
 #include "platform/window_service.h"
+#include "shell/window_names.h"
 #include "solver/peremennye.h"
 #include "solver/yadro.h"
+#include "wizard/box_grid.h"
 
 namespace {
 
@@ -41,22 +45,27 @@ Start2_frm::Start2_frm()
     : Form(window::Start2_frm, Caption, platform::Frame::Sizable)
 {
     setClientSizeTwips(2685, 3855);
-    setHelpTopic(platform::HelpTopic::RightHandSides);
+    setHelpTopic(help::RightHandSides);
+    platform::Controls controls(*this);
+    std::vector<std::vector<QLineEdit*>> column;
     for (int k = 0; k < MaxUnknowns; ++k) {
-        Text1[k] = addTextBox(QStringLiteral("Text1(%1)").arg(k), 1440, 480 * k, 975, 405, k);
+        Text1[k] = controls.textBox(QStringLiteral("Text1(%1)").arg(k), 1440, 480 * k, 975, 405, k);
         Text1[k]->setAccessibleName(QStringLiteral("Ответ уравнения %1").arg(k + 1));
-        onLostFocus(Text1[k], [this, k] { Text1_LostFocus(k); });
-        onPaste(Text1[k], [this, k](const QString& text) { return Text1_Paste(k, text); });
+        events().onLostFocus(Text1[k], [this, k] { Text1_LostFocus(k); });
+        column.push_back({Text1[k]});
     }
-    next_cmd = addButton(QStringLiteral("next_cmd"), QStringLiteral("&Вычислить"), QStringLiteral("Решить систему"), 120, 0,
-                         1215, 375, NextTabIndex);
-    Exit_cmd = addButton(QStringLiteral("Exit_cmd"), QStringLiteral("&Выход"), QStringLiteral("Выход из программы"), 120,
-                         480, 1215, 375, ExitTabIndex);
-    addLine(QStringLiteral("Line1"), 120, 960, 1320, 960);
+    // A column copied from a spreadsheet (or a single row of values) fills
+    // the boxes downwards from the one pasted into; of a block, its first column.
+    grid_ = new BoxGrid(this, std::move(column), [] { return unknownCount(); });
+    next_cmd = controls.button(QStringLiteral("next_cmd"), QStringLiteral("&Вычислить"), QStringLiteral("Решить систему"),
+                               120, 0, 1215, 375, NextTabIndex);
+    Exit_cmd = controls.button(QStringLiteral("Exit_cmd"), QStringLiteral("&Выход"), QStringLiteral("Выход из программы"),
+                               120, 480, 1215, 375, ExitTabIndex);
+    controls.line(QStringLiteral("Line1"), 120, 960, 1320, 960);
 
     setLeaveButton(Exit_cmd);
-    onClick(next_cmd, &Start2_frm::next_cmd_Click);
-    onClick(Exit_cmd, &Start2_frm::Exit_cmd_Click);
+    events().onClick(next_cmd, &Start2_frm::next_cmd_Click);
+    events().onClick(Exit_cmd, &Start2_frm::Exit_cmd_Click);
 }
 
 void Start2_frm::Form_Load()
@@ -89,19 +98,17 @@ void Start2_frm::solve()
 {
     const int n = unknownCount();
     Peremennye& state = peremennye();
-    for (int i = 1; i <= n; ++i) {
-        QLineEdit* answer = Text1[i - 1];
-        const auto value = platform::textToNumber(answer->text());
-        if (!value) {
-            answer->setFocus(Qt::OtherFocusReason);
-            platform::msgBox(NotANumber + QString::number(i), platform::MessageIcon::Stop,
-                             ErrorInRow + QString::number(i));
-            platform::msgBox(TryAgain, platform::MessageIcon::Information);
-            return;
-        }
-        state.matr_rassh(i, n + 1) = *value;
-        state.otvety_kopiya(i) = state.matr_rassh(i, n + 1);
-    }
+    const bool accepted = grid_->check(
+        [](int i, int) {
+            return BoxGrid::Refusal{NotANumber + QString::number(i), ErrorInRow + QString::number(i), TryAgain,
+                                    platform::MessageIcon::Information};
+        },
+        [&](int i, int, double value) {
+            state.matr_rassh(i, n + 1) = value;
+            state.otvety_kopiya(i) = state.matr_rassh(i, n + 1);
+        });
+    if (!accepted)
+        return;
 
     {
         // Back to the default pointer also when the solver raises an error.
@@ -123,16 +130,7 @@ void Start2_frm::Text1_LostFocus(int Index)
 {
     const int n = unknownCount();
     if (n < MaxUnknowns && Index == n - 1)
-        moveFocusLater(next_cmd);
-}
-
-// A column copied from a spreadsheet (or a single row of values) fills the
-// boxes downwards from this one, as texts; of a block, its first column.
-bool Start2_frm::Text1_Paste(int Index, const QString& text)
-{
-    const int n = unknownCount();
-    const auto boxAt = [&](int row, int column) { return column == 0 && Index + row < n ? Text1[Index + row] : nullptr; };
-    return pasteCells(Text1[Index], text, boxAt, true);
+        events().moveFocusLater(next_cmd);
 }
 
 void Start2_frm::Exit_cmd_Click()

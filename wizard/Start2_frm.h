@@ -4,6 +4,7 @@
 
 #include "platform/form.h"
 
+class BoxGrid;
 class QLineEdit;
 class QPushButton;
 
@@ -24,11 +25,11 @@ private:
     void next_cmd_Click();
     void Exit_cmd_Click();
     void Text1_LostFocus(int Index);
-    bool Text1_Paste(int Index, const QString& text);
 
     void solve();
 
     std::array<QLineEdit*, 8> Text1;
     QPushButton* next_cmd;
     QPushButton* Exit_cmd;
+    BoxGrid* grid_;
 };

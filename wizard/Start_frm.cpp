@@ -3,10 +3,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "platform/message_service.h"
-#include "platform/regional_settings.h"
+#include "platform/control_events.h"
+#include "platform/controls.h"
+#include "platform/tab_order.h"
 #include "platform/window_service.h"
+#include "shell/window_names.h"
 #include "solver/peremennye.h"
+#include "wizard/box_grid.h"
 
 namespace {
 
@@ -27,31 +30,29 @@ constexpr int ExitTabIndex = GridBoxes + 1;
 Start_frm::Start_frm()
     : Form(window::Start_frm, Caption, platform::Frame::FixedSingle)
 {
-    setHelpTopic(platform::HelpTopic::Coefficients);
+    setHelpTopic(help::Coefficients);
+    platform::Controls controls(*this);
     // Built once for the largest system; the load step cuts it to n x n.
+    std::vector<std::vector<QLineEdit*>> rows(GridSide);
     for (int k = 0; k < GridBoxes; ++k) {
         const int row = k / GridSide;
         const int column = k % GridSide;
-        Text1[k] = addTextBox(QStringLiteral("Text1(%1)").arg(k), 120 + 1080 * column, 720 + 360 * row, 975, 285, k);
+        Text1[k] = controls.textBox(QStringLiteral("Text1(%1)").arg(k), 120 + 1080 * column, 720 + 360 * row, 975, 285, k);
         Text1[k]->setAccessibleName(QStringLiteral("Коэффициент при Х%1, уравнение %2").arg(column + 1).arg(row + 1));
-        onLostFocus(Text1[k], [this, k] { Text1_LostFocus(k); });
-        onPaste(Text1[k], [this, k](const QString& text) { return Text1_Paste(k, text); });
+        events().onLostFocus(Text1[k], [this, k] { Text1_LostFocus(k); });
+        rows[row].push_back(Text1[k]);
     }
-    Next_cmd = addButton(QStringLiteral("Next_cmd"), QStringLiteral("&Далее"), QStringLiteral("Приступить к вводу ответов"),
-                         120, 120, 855, 375, NextTabIndex);
-    Exit_cmd = addButton(QStringLiteral("Exit_cmd"), QStringLiteral("&Выход"), QStringLiteral("Выход из программы"), 1080,
-                         120, 855, 375, ExitTabIndex);
-    addLine(QStringLiteral("Line1"), 120, 600, 2040, 600);
+    grid_ = new BoxGrid(this, std::move(rows), [] { return unknownCount(); });
+    Next_cmd = controls.button(QStringLiteral("Next_cmd"), QStringLiteral("&Далее"),
+                               QStringLiteral("Приступить к вводу ответов"), 120, 120, 855, 375, NextTabIndex);
+    Exit_cmd = controls.button(QStringLiteral("Exit_cmd"), QStringLiteral("&Выход"), QStringLiteral("Выход из программы"),
+                               1080, 120, 855, 375, ExitTabIndex);
+    controls.line(QStringLiteral("Line1"), 120, 600, 2040, 600);
 
     setLeaveButton(Exit_cmd);
-    onClick(Next_cmd, &Start_frm::Next_cmd_Click);
-    onClick(Exit_cmd, &Start_frm::Exit_cmd_Click);
-    onLostFocus(Next_cmd, [this] { Next_cmd_LostFocus(); });
-}
-
-QLineEdit* Start_frm::box(int i, int j) const
-{
-    return Text1[GridSide * (i - 1) + (j - 1)];
+    events().onClick(Next_cmd, &Start_frm::Next_cmd_Click);
+    events().onClick(Exit_cmd, &Start_frm::Exit_cmd_Click);
+    events().onLostFocus(Next_cmd, [this] { Next_cmd_LostFocus(); });
 }
 
 void Start_frm::Form_Load()
@@ -69,60 +70,42 @@ void Start_frm::Form_Load()
     int t = 0;
     for (int i = 1; i <= n; ++i) {
         for (int j = 1; j <= n; ++j)
-            setTabIndex(box(i, j), t++);
+            tabOrder().setTabIndex(grid_->box(i, j), t++);
     }
-    setTabIndex(Next_cmd, n * n);
+    tabOrder().setTabIndex(Next_cmd, n * n);
 }
 
 // The check-and-store pass: row by row, each row left to right.
 void Start_frm::Next_cmd_Click()
 {
-    const int n = unknownCount();
     Peremennye& state = peremennye();
-    for (int i = 1; i <= n; ++i) {
-        for (int j = 1; j <= n; ++j) {
-            const auto value = platform::textToNumber(box(i, j)->text());
-            if (!value) {
-                focusingRefusedBox_ = true;
-                box(i, j)->setFocus(Qt::OtherFocusReason);
-                focusingRefusedBox_ = false;
-                platform::msgBox(NotANumber + QString::number(j), platform::MessageIcon::Stop,
-                                 ErrorInRow + QString::number(i));
-                platform::msgBox(TryAgain, platform::MessageIcon::Exclamation);
-                return;
-            }
-            state.matr_rassh(i, j) = *value;
+    const bool accepted = grid_->check(
+        [](int i, int j) {
+            return BoxGrid::Refusal{NotANumber + QString::number(j), ErrorInRow + QString::number(i), TryAgain,
+                                    platform::MessageIcon::Exclamation};
+        },
+        [&](int i, int j, double value) {
+            state.matr_rassh(i, j) = value;
             state.matr_kopiya(i, j) = state.matr_rassh(i, j);
-        }
-    }
+        });
+    if (!accepted)
+        return;
     platform::windows().unload(this);
     platform::windows().show(window::Start2_frm);
 }
 
+// The user corrects a refused box, so the focus stays there.
 void Start_frm::Next_cmd_LostFocus()
 {
-    if (!focusingRefusedBox_)
-        moveFocusLater(Exit_cmd);
+    if (!grid_->focusingRefusedBox())
+        events().moveFocusLater(Exit_cmd);
 }
 
 void Start_frm::Text1_LostFocus(int Index)
 {
     const int n = unknownCount();
     if (n < MaxUnknowns && Index == GridSide * (n - 1) + (n - 1))
-        moveFocusLater(Next_cmd);
-}
-
-// A block copied from a spreadsheet, a document or a web page fills the
-// boxes from this one rightwards and downwards, as texts that "Далее" checks
-// as if they had been typed.
-bool Start_frm::Text1_Paste(int Index, const QString& text)
-{
-    const int n = unknownCount();
-    return pasteCells(Text1[Index], text, [&](int row, int column) -> QLineEdit* {
-        const int i = Index / GridSide + 1 + row;
-        const int j = Index % GridSide + 1 + column;
-        return i <= n && j <= n ? box(i, j) : nullptr;
-    });
+        events().moveFocusLater(Next_cmd);
 }
 
 void Start_frm::Exit_cmd_Click()

@@ -4,6 +4,7 @@
 
 #include "platform/form.h"
 
+class BoxGrid;
 class QLineEdit;
 class QPushButton;
 
@@ -21,15 +22,9 @@ private:
     void Next_cmd_LostFocus();
     void Exit_cmd_Click();
     void Text1_LostFocus(int Index);
-    bool Text1_Paste(int Index, const QString& text);
-
-    // Box (i, j) of equation i and unknown j, both from 1.
-    QLineEdit* box(int i, int j) const;
 
     std::array<QLineEdit*, 64> Text1;  // the 8 x 8 grid, row by row
     QPushButton* Next_cmd;
     QPushButton* Exit_cmd;
-    // Set while the pass moves the focus to a refused box: the user corrects
-    // that box, so the focus stays there.
-    bool focusingRefusedBox_ = false;
+    BoxGrid* grid_;
 };

@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/checked_double.h"
-#include "platform/number_rules.h"
-#include "platform/pasted_cells.h"
+#include "platform/runtime/checked_double.h"
+#include "platform/runtime/number_rules.h"
+#include "platform/runtime/pasted_cells.h"
 #include "support/data_file.h"
 
 using platform::CheckedDouble;

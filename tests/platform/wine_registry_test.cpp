@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/registry.h"
-#include "platform/runtime_error.h"
-#include "platform/system_information.h"
+#include "platform/runtime/registry.h"
+#include "platform/runtime/runtime_error.h"
+#include "platform/runtime/system_information.h"
 
 namespace {
 

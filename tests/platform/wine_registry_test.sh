@@ -16,8 +16,8 @@ command -v x86_64-w64-mingw32-g++ >/dev/null || { echo "MinGW (g++-mingw-w64-x86
 flags=(-O2)
 [ "${3:-}" = --coverage ] && flags=(-O0 --coverage)
 (cd "$work" && x86_64-w64-mingw32-g++ -std=c++20 "${flags[@]}" -Wall -Wextra -Werror -static -I"$source" \
-    "$source/tests/platform/wine_registry_test.cpp" "$source/platform/system_information.cpp" \
-    "$source/platform/registry_win.cpp" "$source/platform/runtime_error.cpp" -ladvapi32 -o wine_registry_test.exe)
+    "$source/tests/platform/wine_registry_test.cpp" "$source/platform/runtime/system_information.cpp" \
+    "$source/platform/runtime/registry_win.cpp" "$source/platform/runtime/runtime_error.cpp" -ladvapi32 -o wine_registry_test.exe)
 
 [ -x "$wine" ] || { echo "Wine is not installed (wine64): the registry cannot be tried"; exit 1; }
 WINEPREFIX=$(mktemp -d)

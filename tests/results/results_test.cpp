@@ -1,6 +1,6 @@
 #include <QPlainTextEdit>
 
-#include "platform/runtime_error.h"
+#include "platform/runtime/runtime_error.h"
 #include "support/data_file.h"
 #include "support/program_fixture.h"
 

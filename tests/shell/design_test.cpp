@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QLabel>
 
+#include "platform/tab_order.h"
 #include "platform/twips.h"
 #include "support/data_file.h"
 #include "support/program_fixture.h"
@@ -49,7 +50,7 @@ class DesignTest : public QObject {
                                                        std::stod(row.at(6)));
             QCOMPARE(widget == form ? QRect(QPoint(), form->size()) : widget->geometry(), designed);
             if (row.at(7) != "-")
-                QVERIFY2(form->tabIndex(widget) == std::stoi(row[7]), qPrintable(where + ": tab index"));
+                QVERIFY2(form->tabOrder().tabIndex(widget) == std::stoi(row[7]), qPrintable(where + ": tab index"));
             if (row.at(8) != "-")
                 QVERIFY2(widget->font().pointSizeF() == std::stod(row[8]), qPrintable(where + ": font size"));
             if (row.at(9) != "-")

@@ -5,8 +5,8 @@
 #include <QTextBrowser>
 
 #include "platform/operating_system.h"
-#include "platform/registry.h"
-#include "platform/runtime_error.h"
+#include "platform/runtime/registry.h"
+#include "platform/runtime/runtime_error.h"
 #include "shell/OProgramme_frm.h"
 #include "shell/Spravka_frm.h"
 #include "support/program_fixture.h"
@@ -126,7 +126,7 @@ private slots:
         QTest::keyClick(program.window(window::Baza_frm), Qt::Key_F1);
         QCOMPARE(program.openWindows(), ProgramFixture::names({window::Baza_frm, window::Spravka_frm}));
         auto* help = static_cast<Spravka_frm*>(program.window(window::Spravka_frm));
-        QCOMPARE(help->topic(), platform::HelpTopic::MainWindow);
+        QCOMPARE(help->topic(), help::MainWindow);
         QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains("методом вращения"));
         QVERIFY(program.activate(window::Spravka_frm));
         QTest::keyClick(program.focus(), Qt::Key_Escape);

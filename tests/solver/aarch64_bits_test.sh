@@ -6,12 +6,12 @@
 set -euo pipefail
 source=$1
 work=$2/aarch64-bits
-mkdir -p "$work/platform"
+mkdir -p "$work/platform/runtime"
 printf '#pragma once\n#define TESKORA_VERSION_MAJOR 0\n#define TESKORA_VERSION_MINOR 0\n#define TESKORA_VERSION_REVISION 0\n' \
-    >"$work/platform/application_version.h"
+    >"$work/platform/runtime/application_version.h"
 aarch64-linux-gnu-g++ -std=c++20 -O2 -ffp-contract=off -fno-fast-math -fno-math-errno -static \
     -I"$source" -I"$source/tests" -I"$work" \
     "$source/tests/solver/solution_bits.cpp" "$source/solver/peremennye.cpp" "$source/solver/yadro.cpp" \
-    "$source/platform/number_rules.cpp" "$source/platform/runtime_error.cpp" "$source/platform/application_data.cpp" \
+    "$source/platform/runtime/number_rules.cpp" "$source/platform/runtime/runtime_error.cpp" "$source/platform/runtime/application_data.cpp" \
     -o "$work/solution_bits"
 qemu-aarch64 "$work/solution_bits"

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/runtime_error.h"
-#include "platform/utf8.h"
+#include "platform/runtime/runtime_error.h"
+#include "platform/runtime/utf8.h"
 
 // The tables of cases under tests/data: UTF-8 text, one row per line, fields
 // separated by tabs; empty lines and lines starting with # are comments. And

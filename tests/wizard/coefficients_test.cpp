@@ -98,7 +98,7 @@ private slots:
         program.box(window::Start_frm, cell(3, 3))->setFocus(Qt::MouseFocusReason);
         QTest::keyClick(program.focus(), Qt::Key_F1);
         QVERIFY(program.activate(window::Spravka_frm));
-        QCOMPARE(static_cast<Spravka_frm*>(program.window(window::Spravka_frm))->topic(), platform::HelpTopic::Coefficients);
+        QCOMPARE(static_cast<Spravka_frm*>(program.window(window::Spravka_frm))->topic(), help::Coefficients);
         QVERIFY(program.activate(window::Start_frm));
         QTest::qWait(20);
         QCOMPARE(program.focusName(), ProgramFixture::at(window::Start_frm, cell(3, 3)));

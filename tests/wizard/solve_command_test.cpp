@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(program.openWindows(), ProgramFixture::names({window::Exit_frm, window::Start2_frm}));
         QVERIFY(program.activate(window::Start2_frm));
         QTest::keyClick(program.focus(), Qt::Key_F1);
-        QCOMPARE(static_cast<Spravka_frm*>(program.window(window::Spravka_frm))->topic(), platform::HelpTopic::RightHandSides);
+        QCOMPARE(static_cast<Spravka_frm*>(program.window(window::Spravka_frm))->topic(), help::RightHandSides);
     }
 };
 

@@ -1,4 +1,4 @@
-#include "platform/pasted_cells.h"
+#include "platform/runtime/pasted_cells.h"
 
 namespace platform {
 

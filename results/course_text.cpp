@@ -1,7 +1,7 @@
-#include "solver/course.h"
+#include "results/course_text.h"
 
-#include "platform/runtime_error.h"
-#include "platform/utf8.h"
+#include "platform/runtime/runtime_error.h"
+#include "platform/runtime/utf8.h"
 #include "solver/error_figure.h"
 #include "solver/yadro.h"
 

@@ -1,11 +1,11 @@
-#include "platform/number_rules.h"
+#include "platform/runtime/number_rules.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
 
-#include "platform/runtime_error.h"
+#include "platform/runtime/runtime_error.h"
 
 namespace platform {
 

@@ -1,6 +1,6 @@
-#include "platform/application_data.h"
+#include "platform/runtime/application_data.h"
 
-#include "platform/application_version.h"
+#include "platform/runtime/application_version.h"
 
 namespace platform {
 

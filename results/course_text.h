@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/number_rules.h"
+#include "platform/runtime/number_rules.h"
 #include "solver/checked_arrays.h"
 
 // The course of a solve, written out in Russian for a student or a teacher

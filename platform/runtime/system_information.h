@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/registry.h"
+#include "platform/runtime/registry.h"
 
 namespace platform {
 

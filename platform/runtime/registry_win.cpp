@@ -1,6 +1,6 @@
 // The registry of Windows, through advapi32. Compiled on Windows only.
 
-#include "platform/registry.h"
+#include "platform/runtime/registry.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "platform/utf8.h"
+#include "platform/runtime/utf8.h"
 
 namespace platform {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/runtime_error.h"
+#include "platform/runtime/runtime_error.h"
 
 namespace platform {
 

@@ -1,8 +1,8 @@
-#include "platform/system_information.h"
+#include "platform/runtime/system_information.h"
 
 #include <vector>
 
-#include "platform/runtime_error.h"
+#include "platform/runtime/runtime_error.h"
 
 namespace platform {
 
