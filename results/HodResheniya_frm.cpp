@@ -34,6 +34,15 @@ HodResheniya_frm::HodResheniya_frm()
     Hod_txt->setLineWrapMode(QPlainTextEdit::NoWrap);
     Hod_txt->setAccessibleName(Caption);
     Hod_txt->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // The course stands in columns: a font whose characters are all as wide,
+    // at a size that fits a line of the course into the window as it opens.
+    QFont fixedWidth;
+    fixedWidth.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New"),
+                            QStringLiteral("DejaVu Sans Mono")});
+    fixedWidth.setStyleHint(QFont::Monospace);
+    fixedWidth.setFixedPitch(true);
+    fixedWidth.setPointSizeF(9);
+    Hod_txt->setFont(fixedWidth);
     Zakryt_cmd = platform::Controls(*this).button(QStringLiteral("Zakryt_cmd"), QStringLiteral("&Закрыть"),
                                                   QStringLiteral("Закрыть ход решения"), 0, 0, 1215, 375, 1);
     tabOrder().setTabIndex(Hod_txt, 0);

@@ -1,117 +1,235 @@
 #include "results/course_text.h"
 
+#include <optional>
+
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/utf8.h"
+#include "results/text_grid.h"
 #include "solver/error_figure.h"
 #include "solver/yadro.h"
 
 namespace {
 
 using Branch = RotationObserver::Branch;
+using Text = std::u16string;
 
-std::u16string ascii(const std::string& text)
-{
-    return std::u16string(text.begin(), text.end());
-}
-
-// Writes each step as the kernel tells it, one line each.
-class CourseWriter final : public RotationObserver {
+// What the kernel tells, kept until the course is written.
+class Recorder final : public RotationObserver {
 public:
-    CourseWriter(std::vector<std::u16string>& lines, const platform::NumberFormat& format)
-        : lines_(lines), format_(format)
-    {
-    }
+    struct Rotation {
+        int i = 0, j = 0;
+        bool made = false;
+        Step step{};
+        std::vector<std::pair<int, std::pair<double, double>>> rows;  // row k: A(k,i), A(k,j)
+    };
+    struct BackRotation {
+        int i, j;
+        double t, c, s, xi, xj;
+    };
 
-    std::u16string number(double value) const { return platform::writeGeneral(value, format_); }
-    static std::u16string index(int i) { return ascii(std::to_string(i)); }
-    static std::u16string cell(int i, int j) { return u"(" + index(i) + u", " + index(j) + u")"; }
+    std::vector<Rotation> rotations;
+    std::vector<std::vector<double>> triangle;
+    std::vector<std::pair<double, double>> substitutions;  // pivot, y
+    std::optional<std::pair<int, double>> failedPivot;
+    std::vector<BackRotation> backRotations;
+    std::vector<double> x;
 
-    void heading(const std::u16string& text)
-    {
-        lines_.emplace_back();
-        lines_.push_back(text);
-    }
-
-    void line(const std::u16string& text) { lines_.push_back(u"  " + text); }
-
-    void noRotation(int i, int j) override
-    {
-        beginRotations();
-        line(cell(i, j) + u": d = 0, вращение не нужно");
-    }
-
-    void rotation(int i, int j, double d, double e, Branch branch, double t, double p, double c, double s) override
-    {
-        beginRotations();
-        const char16_t* how = branch == Branch::ZeroPivot  ? u"e = 0: поворот на 90°"
-                              : branch == Branch::CellNotSmaller ? u"|d| ≥ |e|: m = e / d"
-                                                                 : u"|d| < |e|: m = d / e";
-        line(cell(i, j) + u": d = " + number(d) + u", e = " + number(e) + u", t = " + number(t) + u", c = " + number(c)
-             + u", s = " + number(s) + u", p = " + number(p) + u" (" + how + u")");
-        rotating_ = {i, j};
-    }
-
+    void noRotation(int i, int j) override { rotations.push_back({i, j, false, {}, {}}); }
+    void rotation(const Step& step) override { rotations.push_back({step.i, step.j, true, step, {}}); }
     void rowRotated(int k, double columnI, double columnJ) override
     {
-        line(u"  строка " + index(k) + u": A" + cell(k, rotating_.first) + u" = " + number(columnI) + u", A"
-             + cell(k, rotating_.second) + u" = " + number(columnJ));
+        rotations.back().rows.push_back({k, {columnI, columnJ}});
     }
-
     void rotated(const AugmentedMatrix& A, int n) override
     {
-        beginRotations();
-        heading(u"Матрица после вращений: L на диагонали и ниже, t (тангенсы половин углов) выше диагонали:");
         for (int i = 1; i <= n; ++i) {
-            std::u16string row = u"строка " + index(i) + u": ";
+            triangle.emplace_back();
             for (int j = 1; j <= n; ++j)
-                row += (j == 1 ? u"" : j == i + 1 ? u" | " : u", ") + std::u16string(j <= i ? u"L" : u"t") + cell(i, j)
-                       + u" = " + number(A(i, j).value());
-            line(row);
+                triangle.back().push_back(A(i, j).value());
         }
-        heading(u"Прямая подстановка L·y = b; ведущий элемент сравнивается по модулю с порогом:");
     }
-
-    void substitution(int j, double pivot, double y) override
-    {
-        line(u"y" + index(j) + u" = " + number(y) + u" (ведущий элемент L" + cell(j, j) + u" = " + number(pivot) + u")");
-    }
-
-    void pivotBelowThreshold(int j, double pivot) override
-    {
-        line(u"ведущий элемент L" + cell(j, j) + u" = " + number(pivot)
-             + u" по модулю меньше порога: матрица близка к вырожденной, решение остановлено на этом шаге.");
-    }
-
+    void substitution(int, double pivot, double y) override { substitutions.push_back({pivot, y}); }
+    void pivotBelowThreshold(int j, double pivot) override { failedPivot = {j, pivot}; }
     void backRotation(int i, int j, double t, double c, double s, double xi, double xj) override
     {
-        if (!backRotationsBegun_) {
-            heading(u"Обратные вращения, в обратном порядке: x = G1·G2·…·y:");
-            backRotationsBegun_ = true;
+        backRotations.push_back({i, j, t, c, s, xi, xj});
+    }
+    void solution(const EquationVector& solved, int n) override
+    {
+        for (int j = 1; j <= n; ++j)
+            x.push_back(solved(j).value());
+    }
+};
+
+Text index(int i)
+{
+    const std::string digits = std::to_string(i);
+    return Text(digits.begin(), digits.end());
+}
+
+Text cell(int i, int j)
+{
+    return u"(" + index(i) + u"," + index(j) + u")";
+}
+
+class CourseWriter {
+public:
+    CourseWriter(const platform::NumberFormat& format, int n) : format_(format), n_(n) {}
+
+    Text number(double value) const { return platform::writeGeneral(value, format_); }
+    Text decimal(double value) const { return platform::writeDecimal(value, format_); }
+
+    void line(const Text& text) { lines.push_back(text); }
+    void paragraph(std::initializer_list<Text> texts)
+    {
+        lines.emplace_back();
+        for (const Text& text : texts)
+            lines.push_back(text);
+    }
+    void grid(const TextGrid& grid, std::size_t indent = 2) { grid.write(lines, indent, CourseWidth); }
+
+    void system(const CoefficientMatrix& a, const EquationVector& b, double threshold)
+    {
+        line(u"Система, как она введена: неизвестных " + index(n_) + u"; порог ведущего элемента " + number(threshold)
+             + u".");
+        line(u"Строка — уравнение, столбец — неизвестное, b — правая часть:");
+        TextGrid table;
+        std::vector<Text> header;
+        for (int j = 1; j <= n_; ++j)
+            header.push_back(u"Х" + index(j));
+        header.push_back(u"b");
+        table.row(Text(), header);
+        for (int i = 1; i <= n_; ++i) {
+            std::vector<Text> row;
+            for (int j = 1; j <= n_; ++j)
+                row.push_back(number(a(i, j).value()));
+            row.push_back(number(b(i).value()));
+            table.row(u"ур. " + index(i), row);
         }
-        line(cell(i, j) + u": t = " + number(t) + u", c = " + number(c) + u", s = " + number(s) + u"; Х" + index(i)
-             + u" = " + number(xi) + u", Х" + index(j) + u" = " + number(xj));
+        grid(table);
     }
 
-    void solution(const EquationVector& x, int n) override
+    void rotations(const std::vector<Recorder::Rotation>& rotations)
     {
-        heading(u"Неизвестные:");
-        for (int j = 1; j <= n; ++j)
-            line(u"Х" + index(j) + u" = " + number(x(j).value()));
+        paragraph({u"Вращения столбцов, строка за строкой. Вращение (i,j) поворачивает столбцы i и j",
+                   u"так, что клетка A(i,j) справа от диагонали становится нулём:",
+                   u"  d = A(i,j) — обнуляемая клетка; e = A(i,i) — ведущий элемент строки i;",
+                   u"  при d = 0 вращение не нужно, и в клетке остаётся t = 0;",
+                   u"  при e = 0 — поворот на 90°: t = 1; p = d;",
+                   u"  при |d| ≥ |e|: m = e/d; t = ±1/(|m| + √(m² + 1)) со знаком m;",
+                   u"                 p = ±|d|·√(m² + 1) со знаком e;",
+                   u"  при |d| < |e|: m = d/e; t = m/(1 + √(m² + 1)); p = e·√(m² + 1);",
+                   u"  c = (1 − t²)/(1 + t²); s = 2t/(1 + t²); t — тангенс половины угла поворота.",
+                   u"p становится новым A(i,i), t записывается в клетку A(i,j), а в каждой",
+                   u"строке k ниже i из прежних значений:",
+                   u"  A(k,i) := s·A(k,j) + c·A(k,i); A(k,j) := c·A(k,j) − s·A(k,i)."});
+        for (const Recorder::Rotation& rotation : rotations) {
+            const Text name = u"Вращение " + cell(rotation.i, rotation.j) + u": ";
+            if (!rotation.made) {
+                paragraph({name + u"d = 0, вращение не нужно."});
+                continue;
+            }
+            const RotationObserver::Step& step = rotation.step;
+            paragraph({name + (step.branch == Branch::ZeroPivot       ? u"e = 0, поворот на 90°."
+                               : step.branch == Branch::CellNotSmaller ? u"|d| ≥ |e|, m = e/d."
+                                                                       : u"|d| < |e|, m = d/e.")});
+            TextGrid values(TextGrid::Align::Left);
+            values.row(Text(), {u"d = " + number(step.d), u"e = " + number(step.e)});
+            if (step.branch != Branch::ZeroPivot)
+                values.row(Text(), {u"m = " + number(step.m)});
+            values.row(Text(), {u"t = " + number(step.t), u"p = " + number(step.p)});
+            values.row(Text(), {u"c = " + number(step.c), u"s = " + number(step.s)});
+            grid(values, 1);
+            TextGrid rows(TextGrid::Align::Left);
+            for (const auto& [k, turned] : rotation.rows)
+                rows.row(u"строка " + index(k) + u":", {u"A" + cell(k, rotation.i) + u" = " + number(turned.first),
+                                                        u"A" + cell(k, rotation.j) + u" = " + number(turned.second)});
+            grid(rows, 4);
+        }
     }
+
+    void triangle(const std::vector<std::vector<double>>& A)
+    {
+        paragraph({u"Матрица после вращений (строка i, столбец j).", u"Треугольная матрица L — на диагонали и ниже:"});
+        TextGrid lower, tangents;
+        std::vector<Text> header;
+        for (int j = 1; j <= n_; ++j)
+            header.push_back(index(j));
+        lower.row(Text(), header);
+        tangents.row(Text(), std::vector<Text>(header.begin() + 1, header.end()));
+        for (int i = 1; i <= n_; ++i) {
+            std::vector<Text> left, right;
+            for (int j = 1; j <= n_; ++j)
+                (j <= i ? left : right).push_back(number(A[i - 1][j - 1]));
+            lower.row(u"строка " + index(i), left);
+            if (i < n_) {
+                right.insert(right.begin(), i - 1, Text());
+                tangents.row(u"строка " + index(i), right);
+            }
+        }
+        grid(lower);
+        line(u"Тангенсы t половин углов поворота — выше диагонали:");
+        grid(tangents);
+    }
+
+    void substitution(const Recorder& course, double threshold)
+    {
+        paragraph({u"Прямая подстановка L·y = b: y(j) = (b(j) − Σ L(j,k)·y(k))/L(j,j), k < j;",
+                   u"каждый ведущий элемент L(j,j) сравнивается по модулю с порогом " + number(threshold) + u":"});
+        TextGrid table;
+        table.row(Text(), {u"L(j,j)", u"y(j)"});
+        for (std::size_t k = 0; k < course.substitutions.size(); ++k)
+            table.row(u"j = " + index(int(k) + 1),
+                      {number(course.substitutions[k].first), number(course.substitutions[k].second)});
+        if (course.failedPivot)
+            table.row(u"j = " + index(course.failedPivot->first), {number(course.failedPivot->second), u"—"});
+        grid(table);
+        if (course.failedPivot) {
+            line(u"|L" + cell(course.failedPivot->first, course.failedPivot->first)
+                 + u"| меньше порога: матрица близка к вырожденной,");
+            line(u"решение остановлено на этом шаге.");
+        }
+    }
+
+    void backRotations(const Recorder& course)
+    {
+        paragraph({u"Обратные вращения, в обратном порядке: x = G1·G2·…·y. Для вращения (i,j)",
+                   u"t берётся из клетки A(i,j); c = (1 − t²)/(1 + t²); s = 2t/(1 + t²);",
+                   u"из прежних значений x(i) := c·x(i) − s·x(j); x(j) := s·x(i) + c·x(j):"});
+        TextGrid table;
+        table.row(Text(), {u"t", u"c", u"s", u"x(i)", u"x(j)"});
+        for (const Recorder::BackRotation& r : course.backRotations)
+            table.row(cell(r.i, r.j), {number(r.t), number(r.c), number(r.s), number(r.xi), number(r.xj)});
+        grid(table);
+        if (course.x.empty())
+            return;
+        paragraph({u"Неизвестные:"});
+        TextGrid unknowns;
+        for (std::size_t j = 0; j < course.x.size(); ++j)
+            unknowns.row(u"Х" + index(int(j) + 1) + u" =", {number(course.x[j])});
+        grid(unknowns);
+    }
+
+    void check(const CoefficientMatrix& a, const EquationVector& b, const EquationVector& x)
+    {
+        paragraph({u"Проверка: s — левая часть по найденным неизвестным, b — правая часть,",
+                   u"доля в погрешности — |(s − b)/s|·100 (%):"});
+        TextGrid table;
+        table.row(Text(), {u"s", u"b", u"доля"});
+        for (int i = 1; i <= n_; ++i) {
+            const EquationError error = equationError(a, b, x, n_, i);
+            table.row(u"ур. " + index(i),
+                      {number(error.leftHandSide.value()), number(b(i).value()), decimal(error.term.value())});
+        }
+        grid(table);
+        line(u"Погрешность вычислений (%): " + decimal(errorFigure(a, b, x, n_).value()));
+    }
+
+    std::vector<Text> lines;
 
 private:
-    void beginRotations()
-    {
-        if (!rotationsBegun_)
-            heading(u"Вращения столбцов, строка за строкой (d — клетка справа от диагонали, e — ведущий элемент):");
-        rotationsBegun_ = true;
-    }
-
-    std::vector<std::u16string>& lines_;
     const platform::NumberFormat& format_;
-    std::pair<int, int> rotating_{0, 0};
-    bool rotationsBegun_ = false;
-    bool backRotationsBegun_ = false;
+    int n_;
 };
 
 }  // namespace
@@ -119,38 +237,39 @@ private:
 std::vector<std::u16string> courseOfSolve(const CoefficientMatrix& a, const EquationVector& b, int n,
                                           double threshold, const platform::NumberFormat& format)
 {
-    std::vector<std::u16string> lines;
-    CourseWriter course(lines, format);
-    lines.push_back(u"Система, как она введена (неизвестных: " + CourseWriter::index(n) + u"; порог ведущего элемента "
-                    + course.number(threshold) + u"):");
+    CourseWriter course(format, n);
+    course.system(a, b, threshold);
     AugmentedMatrix A;
-    EquationVector x;
     for (int i = 1; i <= n; ++i) {
-        std::u16string equation = u"уравнение " + CourseWriter::index(i) + u": ";
-        for (int j = 1; j <= n; ++j) {
+        for (int j = 1; j <= n; ++j)
             A(i, j) = a(i, j);
-            const double coefficient = a(i, j).value();
-            const bool minus = j > 1 && coefficient < 0.0;
-            equation += (j == 1 ? u"" : minus ? u" - " : u" + ") + course.number(minus ? -coefficient : coefficient) + u"·Х"
-                        + CourseWriter::index(j);
-        }
         A(i, n + 1) = b(i);
-        course.line(equation + u" = " + course.number(b(i).value()));
     }
+    // Everything the kernel told is written, also when it stopped at a pivot
+    // or at a run-time error part of the way.
+    Recorder recorded;
+    EquationVector x;
+    bool solved = false;
+    std::optional<platform::RuntimeError> stopped;
     try {
-        bool solved = false;
-        solveByRotations(A, x, n, threshold, solved, course);
-        if (!solved)
-            return lines;
-        course.heading(u"Проверка: левая часть по найденным неизвестным, правая часть, вклад в погрешность (%):");
-        for (int i = 1; i <= n; ++i) {
-            const EquationError error = equationError(a, b, x, n, i);
-            course.line(u"уравнение " + CourseWriter::index(i) + u": " + course.number(error.leftHandSide.value())
-                        + u" при правой части " + course.number(b(i).value()) + u", вклад " + course.number(error.term.value()));
-        }
-        course.line(u"погрешность вычислений (%) = " + course.number(errorFigure(a, b, x, n).value()));
+        solveByRotations(A, x, n, threshold, solved, recorded);
     } catch (const platform::RuntimeError& error) {
-        course.heading(u"Вычисление остановлено: " + platform::utf16(error.description()) + u".");
+        stopped = error;
     }
-    return lines;
+    course.rotations(recorded.rotations);
+    if (!recorded.triangle.empty()) {
+        course.triangle(recorded.triangle);
+        course.substitution(recorded, threshold);
+    }
+    if (!recorded.backRotations.empty())
+        course.backRotations(recorded);
+    try {
+        if (solved && !stopped)
+            course.check(a, b, x);
+    } catch (const platform::RuntimeError& error) {
+        stopped = error;
+    }
+    if (stopped)
+        course.paragraph({u"Вычисление остановлено: " + platform::utf16(stopped->description()) + u"."});
+    return course.lines;
 }

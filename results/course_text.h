@@ -6,13 +6,19 @@
 #include "platform/runtime/number_rules.h"
 #include "solver/checked_arrays.h"
 
-// The course of a solve, written out in Russian for a student or a teacher
-// who checks the rotation method by hand: the system as typed, each rotation
-// with d, e, t, c, s and p and the rows it turned, the matrix after the
-// rotations (the triangular part and the stored tangents told apart), the
-// forward substitution with each pivot tested against the threshold, the
-// back rotations, the unknowns, and each equation's left-hand side, right-
-// hand side and share of the error figure. Numbers by the general rule.
+// The course of a solve, written out in Russian as a worked solution that a
+// student or a teacher checks by hand: the system as typed; a legend of
+// every symbol with the formulas the solver computes; each rotation with d,
+// e, m, t, p, c and s on lines of their own and the rows it turned; the
+// triangular matrix and the stored tangents; the forward substitution with
+// each pivot tested against the threshold; the back rotations; the unknowns;
+// and each equation's left-hand side, right-hand side and share of the error
+// figure. Numbers as the results window writes them: the general rule, and
+// the decimal rule for the error figure and its shares. Items on one line
+// are separated by "; " and indices written without a blank, so that no
+// decimal comma reads as a separator; tables stand in columns for a
+// fixed-width font, and no line is wider than CourseWidth characters: a
+// longer table row goes on in continuation lines marked "…".
 //
 // The kernel runs anew on the system as typed, with an observer: it is the
 // same computation on the same numbers as the solve, so the course has the
@@ -20,3 +26,5 @@
 // threshold, or at a run-time error, which it names.
 std::vector<std::u16string> courseOfSolve(const CoefficientMatrix& a, const EquationVector& b, int n,
                                           double threshold, const platform::NumberFormat& format);
+
+inline constexpr std::size_t CourseWidth = 80;

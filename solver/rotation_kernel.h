@@ -18,6 +18,7 @@ using platform::CheckedDouble;
 struct Rotation {
     CheckedDouble t;  // tan(theta / 2), |t| <= 1
     CheckedDouble p;  // the new pivot
+    CheckedDouble m;  // the ratio of the smaller to the larger, |m| <= 1; 0 for the quarter turn
     RotationObserver::Branch branch;
 };
 
@@ -37,7 +38,7 @@ struct Rotation {
 static Rotation rotationFor(CheckedDouble d, CheckedDouble e)
 {
     if (e == 0.0)
-        return {1.0, d, RotationObserver::Branch::ZeroPivot};
+        return {1.0, d, 0.0, RotationObserver::Branch::ZeroPivot};
 
     if (abs(d) >= abs(e)) {
         // tan(theta) = 1/m, so tan(theta / 2) = sign(m) / (|m| + sqrt(m^2 + 1)).
@@ -49,12 +50,12 @@ static Rotation rotationFor(CheckedDouble d, CheckedDouble e)
         CheckedDouble p = abs(d) * q;
         if (e < 0.0)
             p = -p;
-        return {t, p, RotationObserver::Branch::CellNotSmaller};
+        return {t, p, m, RotationObserver::Branch::CellNotSmaller};
     }
     // tan(theta) = m, so tan(theta / 2) = m / (1 + sqrt(m^2 + 1)).
     const CheckedDouble m = d / e;
     const CheckedDouble q = sqrt(m * m + 1.0);
-    return {m / (q + 1.0), q * e, RotationObserver::Branch::CellSmaller};
+    return {m / (q + 1.0), q * e, m, RotationObserver::Branch::CellSmaller};
 }
 
 // Watched by nobody, every step that only tells the observer is left out at
@@ -92,8 +93,8 @@ static void rotateAndSolve(AugmentedMatrix& A, EquationVector& x, int n, double 
             const CheckedDouble c = (1.0 - t * t) * r;
             const CheckedDouble s = (t + t) * r;
             if constexpr (watched<Observer>)
-                observer.rotation(i, j, d.value(), e.value(), rotation.branch, t.value(), rotation.p.value(),
-                                  c.value(), s.value());
+                observer.rotation({i, j, rotation.branch, d.value(), e.value(), rotation.m.value(), t.value(),
+                                   rotation.p.value(), c.value(), s.value()});
             // Row i is done: its two cells took p and t (the rotated value of
             // cell (i, j) is 0). Rows above i hold stored tangents in these
             // columns and are not touched.

@@ -62,11 +62,21 @@ public:
         CellSmaller,     // |d| < |e|: m = d / e
     };
 
+    // The rotation of columns i and j that made cell (i, j) zero: the cell d,
+    // the pivot e, the ratio m of the smaller to the larger (0 for the
+    // quarter turn), the stored tangent t, the new pivot p, and the c and s
+    // that turned the rows below.
+    struct Step {
+        int i, j;
+        Branch branch;
+        double d, e, m, t, p, c, s;
+    };
+
     virtual ~RotationObserver() = default;
 
     // The column rotations, row by row: a cell that is zero already needs none.
     virtual void noRotation(int i, int j) = 0;
-    virtual void rotation(int i, int j, double d, double e, Branch branch, double t, double p, double c, double s) = 0;
+    virtual void rotation(const Step& step) = 0;
     // Row k of the rotation just told, below row i: its new values in columns i and j.
     virtual void rowRotated(int k, double columnI, double columnJ) = 0;
     // L on and below the diagonal, the stored tangents above it.

@@ -1,5 +1,5 @@
-// The Windows virtual-key codes of key events on every platform, from the
-// table tests/data/virtual_keys.tsv.
+// The Windows virtual-key codes of key events on every platform, a row of
+// tests/data/virtual_keys.tsv each.
 
 #include <QKeyEvent>
 #include <QMetaEnum>
@@ -12,22 +12,36 @@ class PlatformTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void keysBecomeTheirVirtualKeyCodes()
+    void keysBecomeTheirVirtualKeyCodes_data()
     {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("scan");
+        QTest::addColumn<int>("native");
+        QTest::addColumn<QString>("platformName");
+        QTest::addColumn<int>("code");
         const auto keys = QMetaEnum::fromType<Qt::Key>();
         const auto modifiers = QMetaEnum::fromType<Qt::KeyboardModifiers>();
         for (const DataRow& row : dataRows("virtual_keys.tsv")) {
-            const int key = keys.keyToValue(row.at(0).c_str());
-            const auto modifier = Qt::KeyboardModifiers(row.at(1) == "-" ? 0 : modifiers.keyToValue(row[1].c_str()));
-            const auto scan = quint32(std::stoul(row.at(2))), native = quint32(std::stoul(row.at(3)));
-            const QString platformName = QString::fromStdString(row.at(4));
-            const QByteArray where = QByteArray::fromStdString(row[0] + " " + row[1] + " on " + row[4]);
-            QVERIFY2(key >= 0, where);
-            QVERIFY2(platform::toWinVk(key, modifier, scan, native, platformName) == std::stoi(row.at(5)), where);
-            if (platformName == QGuiApplication::platformName())
-                QVERIFY2(platform::toWinVk(QKeyEvent(QEvent::KeyPress, key, modifier, scan, native, 0)) == std::stoi(row[5]),
-                         where);
+            QTest::addRow("%s %s on %s", row.at(0).c_str(), row.at(1).c_str(), row.at(4).c_str())
+                << keys.keyToValue(row[0].c_str()) << (row[1] == "-" ? 0 : modifiers.keyToValue(row[1].c_str()))
+                << std::stoi(row.at(2)) << std::stoi(row.at(3)) << QString::fromStdString(row[4]) << std::stoi(row.at(5));
         }
+    }
+
+    void keysBecomeTheirVirtualKeyCodes()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, scan);
+        QFETCH(int, native);
+        QFETCH(QString, platformName);
+        QFETCH(int, code);
+        QVERIFY(key >= 0 && modifiers >= 0);
+        const auto modifier = Qt::KeyboardModifiers(modifiers);
+        QCOMPARE(platform::toWinVk(key, modifier, quint32(scan), quint32(native), platformName), code);
+        if (platformName == QGuiApplication::platformName())
+            QCOMPARE(platform::toWinVk(QKeyEvent(QEvent::KeyPress, key, modifier, quint32(scan), quint32(native), 0)), code);
     }
 };
 

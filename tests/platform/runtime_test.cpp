@@ -41,39 +41,45 @@ bool sameBits(double a, double b)
     return std::memcmp(&a, &b, sizeof a) == 0;  // -0 is not 0 here
 }
 
-TEST(NumberTest, EveryTextOfTheTableUnderRussianAndEnglishSettings)
+class NumberText : public testing::TestWithParam<DataRow> {};
+
+TEST_P(NumberText, IsWhatTheTableGivesUnderRussianAndEnglishSettings)
 {
-    const auto rows = dataRows("number_texts.tsv");
-    ASSERT_GT(rows.size(), 100u);
+    const DataRow& row = GetParam();
     const platform::NumberFormat formats[] = {platform::NumberFormat::russian(), platform::NumberFormat::english()};
-    for (const DataRow& row : rows) {
-        for (int settings = 0; settings < 2; ++settings) {
-            const auto parsed = platform::parseNumber(dataText(row.at(1)), formats[settings]);
-            const auto expected = dataNumber(row.at(2 + settings));
-            const char* under = settings == 0 ? "Russian" : "English";
-            EXPECT_EQ(parsed.has_value(), expected.has_value()) << row[0] << ", " << under;
-            if (parsed && expected) {
-                EXPECT_TRUE(sameBits(*parsed, *expected)) << row[0] << ", " << under << ": " << *parsed;
-            }
+    for (int settings = 0; settings < 2; ++settings) {
+        const auto parsed = platform::parseNumber(dataText(row.at(1)), formats[settings]);
+        const auto expected = dataNumber(row.at(2 + settings));
+        const char* under = settings == 0 ? "Russian" : "English";
+        EXPECT_EQ(parsed.has_value(), expected.has_value()) << under;
+        if (parsed && expected) {
+            EXPECT_TRUE(sameBits(*parsed, *expected)) << under << ": " << *parsed;
         }
     }
 }
 
-TEST(NumberWriting, EveryValueOfTheTableByBothRules)
+INSTANTIATE_TEST_SUITE_P(NumberTest, NumberText, testing::ValuesIn(dataRows("number_texts.tsv")),
+                         rowNames([](const DataRow& row) { return row.at(0); }));
+
+class WrittenNumber : public testing::TestWithParam<DataRow> {};
+
+TEST_P(WrittenNumber, ReadsAsTheTableGivesByBothRules)
 {
-    for (const DataRow& row : dataRows("number_writing.tsv")) {
-        const double value = *dataNumber(row.at(0));
-        const auto format = row.at(1) == "ru" ? platform::NumberFormat::russian() : platform::NumberFormat::english();
-        if (row.at(2) != "-") {
-            EXPECT_EQ(platform::writeGeneral(value, format), dataText(row[2])) << row[0];
-        }
-        if (row.at(3) == "overflow") {
-            EXPECT_EQ(errorNumberOf([&] { return platform::writeDecimal(value, format); }), platform::error::Overflow) << row[0];
-        } else if (row[3] != "-") {
-            EXPECT_EQ(platform::writeDecimal(value, format), dataText(row[3])) << row[0];
-        }
+    const DataRow& row = GetParam();
+    const double value = *dataNumber(row.at(0));
+    const auto format = row.at(1) == "ru" ? platform::NumberFormat::russian() : platform::NumberFormat::english();
+    if (row.at(2) != "-") {
+        EXPECT_EQ(platform::writeGeneral(value, format), dataText(row[2]));
+    }
+    if (row.at(3) == "overflow") {
+        EXPECT_EQ(errorNumberOf([&] { return platform::writeDecimal(value, format); }), platform::error::Overflow);
+    } else if (row[3] != "-") {
+        EXPECT_EQ(platform::writeDecimal(value, format), dataText(row[3]));
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(NumberWriting, WrittenNumber, testing::ValuesIn(dataRows("number_writing.tsv")),
+                         rowNames([](const DataRow& row) { return row.at(0) + " " + row.at(1); }));
 
 TEST(PastedCells, LinesAreRowsTabsOrElseSemicolonsSeparateCellsAndBlanksAreTrimmed)
 {

@@ -12,6 +12,6 @@ printf '#pragma once\n#define TESKORA_VERSION_MAJOR 0\n#define TESKORA_VERSION_M
 aarch64-linux-gnu-g++ -std=c++20 -O2 -ffp-contract=off -fno-fast-math -fno-math-errno -static \
     -I"$source" -I"$source/tests" -I"$work" \
     "$source/tests/solver/solution_bits.cpp" "$source/solver/peremennye.cpp" "$source/solver/yadro.cpp" \
-    "$source/platform/runtime/number_rules.cpp" "$source/platform/runtime/runtime_error.cpp" "$source/platform/runtime/application_data.cpp" \
+    "$source/platform/runtime/number_reading.cpp" "$source/platform/runtime/runtime_error.cpp" "$source/platform/runtime/application_data.cpp" \
     -o "$work/solution_bits"
 qemu-aarch64 "$work/solution_bits"

@@ -33,29 +33,32 @@ std::vector<std::vector<double>> matrix(const std::string& text)
     return rows;
 }
 
-TEST(RotationSolver, EveryHandCaseOfTheTable)
+class HandCase : public testing::TestWithParam<DataRow> {};
+
+TEST_P(HandCase, LeavesTheStateTheTableGives)
 {
-    for (const DataRow& row : dataRows("rotation_cases.tsv")) {
-        const auto b = numbers(row.at(2));
-        Peremennye& s = loadSystem(matrix(row.at(1)), b);
-        yadro_proc1();
-        std::istringstream expected(row.at(3));
-        std::string outcome;
-        expected >> outcome;
-        EXPECT_EQ(s.est_resh, outcome == "solved") << row[0];
-        EXPECT_EQ(s.tochnost, 1E-07) << row[0];
-        for (std::string cell; expected >> cell;) {
-            const auto sign = cell.find_first_of("=~");
-            const double wanted = *dataNumber(cell.substr(sign + 1));
-            const double value = cell[0] == 'x' ? s.x_resh(cell[1] - '0').value()
-                                                : s.matr_rassh(cell[1] - '0', cell[2] - '0').value();
-            if (cell[sign] == '=')
-                EXPECT_EQ(value, wanted) << row[0] << ": " << cell;
-            else
-                EXPECT_NEAR(value, wanted, 1E-14) << row[0] << ": " << cell;
-        }
+    const DataRow& row = GetParam();
+    Peremennye& s = loadSystem(matrix(row.at(1)), numbers(row.at(2)));
+    yadro_proc1();
+    std::istringstream expected(row.at(3));
+    std::string outcome;
+    expected >> outcome;
+    EXPECT_EQ(s.est_resh, outcome == "solved");
+    EXPECT_EQ(s.tochnost, 1E-07);
+    for (std::string cell; expected >> cell;) {
+        const auto sign = cell.find_first_of("=~");
+        const double wanted = *dataNumber(cell.substr(sign + 1));
+        const double value = cell[0] == 'x' ? s.x_resh(cell[1] - '0').value()
+                                            : s.matr_rassh(cell[1] - '0', cell[2] - '0').value();
+        if (cell[sign] == '=')
+            EXPECT_EQ(value, wanted) << cell;
+        else
+            EXPECT_NEAR(value, wanted, 1E-14) << cell;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(RotationSolver, HandCase, testing::ValuesIn(dataRows("rotation_cases.tsv")),
+                         rowNames([](const DataRow& row) { return row.at(0); }));
 
 TEST(RotationSolver, AnOverflowRaisesAtOnceWithTheFlagAsTheStepLeftIt)
 {
@@ -104,10 +107,7 @@ TEST(RotationSolver, ASmallerSolveAfterALargerOneGivesTheSameBits)
 class BranchCounter final : public RotationObserver {
 public:
     void noRotation(int, int) override { ++counts[3]; }
-    void rotation(int, int, double, double, Branch branch, double, double, double, double) override
-    {
-        ++counts[static_cast<int>(branch)];
-    }
+    void rotation(const Step& step) override { ++counts[static_cast<int>(step.branch)]; }
     void rowRotated(int, double, double) override {}
     void rotated(const AugmentedMatrix&, int) override {}
     void substitution(int, double, double) override {}
@@ -171,27 +171,31 @@ TEST(RotationSolver, SolutionsAreTheRecordedBits)
     EXPECT_EQ(bits, RecordedSolutionBits) << std::hex << bits;
 }
 
-TEST(ErrorFigure, EveryCaseOfTheTable)
+class ErrorFigureCase : public testing::TestWithParam<DataRow> {};
+
+TEST_P(ErrorFigureCase, IsTheFigureTheTableGives)
 {
-    for (const DataRow& row : dataRows("error_figures.tsv")) {
-        const auto a = matrix(row.at(1));
-        const auto b = numbers(row.at(2)), x = numbers(row.at(3));
-        const int n = static_cast<int>(b.size());
-        CoefficientMatrix copy;
-        EquationVector answers, solution;
-        for (int i = 1; i <= n; ++i) {
-            for (int j = 1; j <= n; ++j)
-                copy(i, j) = a[i - 1][j - 1];
-            answers(i) = b[i - 1];
-            solution(i) = x[i - 1];
-        }
-        double figure = 0.0;
-        const int error = errorNumberOf([&] { figure = errorFigure(copy, answers, solution, n).value(); });
-        if (row.at(4) == "overflow")
-            EXPECT_EQ(error, platform::error::Overflow) << row[0];
-        else
-            EXPECT_NEAR(figure, *dataNumber(row[4]), 1E-14 * *dataNumber(row[4])) << row[0];
+    const DataRow& row = GetParam();
+    const auto a = matrix(row.at(1));
+    const auto b = numbers(row.at(2)), x = numbers(row.at(3));
+    const int n = static_cast<int>(b.size());
+    CoefficientMatrix copy;
+    EquationVector answers, solution;
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j)
+            copy(i, j) = a[i - 1][j - 1];
+        answers(i) = b[i - 1];
+        solution(i) = x[i - 1];
     }
+    double figure = 0.0;
+    const int error = errorNumberOf([&] { figure = errorFigure(copy, answers, solution, n).value(); });
+    if (row.at(4) == "overflow")
+        EXPECT_EQ(error, platform::error::Overflow);
+    else
+        EXPECT_NEAR(figure, *dataNumber(row[4]), 1E-14 * *dataNumber(row[4]));
 }
+
+INSTANTIATE_TEST_SUITE_P(ErrorFigure, ErrorFigureCase, testing::ValuesIn(dataRows("error_figures.tsv")),
+                         rowNames([](const DataRow& row) { return row.at(0); }));
 
 }  // namespace

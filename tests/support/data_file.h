@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cctype>
 #include <charconv>
 #include <fstream>
+#include <algorithm>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -32,6 +35,40 @@ inline std::vector<DataRow> dataRows(const std::string& file)
         row.push_back(line.substr(start));  // the last field, empty after a closing tab
     }
     return rows;
+}
+
+// The name of a table's row as a test framework takes it, made of its
+// description: letters and digits, words joined by "_".
+inline std::string rowName(const std::string& description)
+{
+    std::string name;
+    for (const char c : description) {
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            name.push_back(c);
+        else if (!name.empty() && name.back() != '_')
+            name.push_back('_');
+    }
+    while (!name.empty() && name.back() == '_')
+        name.pop_back();
+    return name.empty() ? "_" : name;
+}
+
+// Names a test framework's rows by the description its fields give: a row
+// that reads like an earlier one takes its count among them after its name.
+// Each table's names (the type of describe) are remembered by row number,
+// so that asking again for a row's name gives the same.
+template <class Describe>
+auto rowNames(Describe describe)
+{
+    return [describe](const auto& info) {
+        static std::map<std::string, std::vector<std::size_t>> rowsNamed;
+        const std::string name = rowName(describe(info.param));
+        auto& rows = rowsNamed[name];
+        if (std::find(rows.begin(), rows.end(), info.index) == rows.end())
+            rows.push_back(info.index);
+        const auto count = std::find(rows.begin(), rows.end(), info.index) - rows.begin() + 1;
+        return count == 1 ? name : name + "_" + std::to_string(count);
+    };
 }
 
 // The number of the run-time error a step raises, or 0.
