@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -59,6 +60,39 @@ void ControlEvents::onShortcut(const QKeySequence& keys, std::function<void()> h
         if (form_.isLive())
             runGuarded(handler);
     });
+}
+
+QAction* ControlEvents::onCommand(const QString& text, const QKeySequence& keys, const QString& toolTip,
+                                  std::function<void()> handler)
+{
+    auto* command = new QAction(text, &form_);
+    command->setShortcut(keys);
+    command->setToolTip(toolTip);
+    connect(command, &QAction::triggered, this, [this, handler = std::move(handler)] {
+        if (form_.isLive())
+            runGuarded(handler);
+    });
+    form_.addAction(command);
+    if (form_.contextMenuPolicy() != Qt::CustomContextMenu) {
+        form_.setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(&form_, &QWidget::customContextMenuRequested, this, &ControlEvents::showCommands);
+    }
+    return command;
+}
+
+void ControlEvents::showCommands(const QPoint& at)
+{
+    if (!form_.isLive())
+        return;
+    auto* menu = new QMenu(&form_);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setToolTipsVisible(true);
+    for (QAction* command : form_.actions()) {
+        // The keys stand beside the text, as in every menu of the program.
+        command->setShortcutVisibleInContextMenu(true);
+        menu->addAction(command);
+    }
+    menu->popup(form_.mapToGlobal(at));
 }
 
 void ControlEvents::moveFocusLater(QWidget* target)

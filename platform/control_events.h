@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QObject>
 
+class QAction;
 class QKeyEvent;
 class QKeySequence;
 class QPushButton;
@@ -43,6 +44,11 @@ public:
     void onLostFocus(QWidget* control, std::function<void()> handler);
     // Keys that act in the whole window, wherever the focus is.
     void onShortcut(const QKeySequence& keys, std::function<void()> handler);
+    // A command of the whole window: on its keys, wherever the focus is, and
+    // in the menu a right click on the window opens (its boxes have menus of
+    // their own), with its keys and its tool tip shown.
+    QAction* onCommand(const QString& text, const QKeySequence& keys, const QString& toolTip,
+                       std::function<void()> handler);
 
     void moveFocusLater(QWidget* target);
 
@@ -55,6 +61,7 @@ protected:
 
 private:
     bool keyPress(QObject* watched, QKeyEvent* event);
+    void showCommands(const QPoint& at);
 
     Form& form_;
     QHash<QObject*, std::function<void(int)>> keyDown_;

@@ -17,6 +17,7 @@
 #include "shell/window_names.h"
 #include "solver/error_figure.h"
 #include "solver/peremennye.h"
+#include "wizard/opened_system.h"
 
 namespace {
 
@@ -26,6 +27,9 @@ const QString FigureName = QStringLiteral("Погрешность вычисле
 const QString NextTip = QStringLiteral("Вернуться в главный модуль");
 const QString CopyResults = QStringLiteral("Копировать результаты");
 const QString Course = QStringLiteral("Ход решения...");
+const QString CourseTip = QStringLiteral("Ход этого решения, для проверки вручную");
+const QString Repeat = QStringLiteral("Повторить последнюю систему");
+const QString RepeatTip = QStringLiteral("Открыть эту систему в сетке коэффициентов, чтобы исправить её");
 // The control arrays have elements 0..7 for the unknowns and 9 for the
 // figure; the boxes of the unknowns follow the buttons in the tab order.
 constexpr int FigureIndex = 9;
@@ -68,12 +72,25 @@ Rezultat_frm::Rezultat_frm()
         box->setFocusPolicy(Qt::ClickFocus);
         box->setFocusProxy(NaBazu_cmd);
         platform::box_menu::addEntry(box, CopyResults, QKeySequence::Copy, [this] { copyResults(); });
-        platform::box_menu::addEntry(box, Course, Qt::Key_F2, [] { platform::windows().show(window::HodResheniya_frm); });
+        platform::box_menu::addEntry(box, Course, Qt::Key_F2, showCourse);
+        platform::box_menu::addEntry(box, Repeat, Qt::Key_F3, openLastSystem);
+        // The text selected in a box is what Ctrl+C copies; one box holds a selection at a time.
+        connect(box, &QLineEdit::selectionChanged, this, [this, box] {
+            if (!box->hasSelectedText())
+                return;
+            for (QLineEdit* other : Text1) {
+                if (other && other != box)
+                    other->deselect();
+            }
+            selected_ = box;
+        });
     }
 
     setLeaveButton(Command1);
-    events().onShortcut(QKeySequence::Copy, [this] { copyResults(); });
-    events().onShortcut(Qt::Key_F2, [] { platform::windows().show(window::HodResheniya_frm); });
+    setHelpTopic(help::Results);
+    events().onShortcut(QKeySequence::Copy, [this] { copy(); });
+    events().onCommand(Course, Qt::Key_F2, CourseTip, showCourse);
+    events().onCommand(Repeat, Qt::Key_F3, RepeatTip, openLastSystem);
     events().onClick(NaBazu_cmd, &Rezultat_frm::NaBazu_cmd_Click);
     events().onClick(Command1, &Rezultat_frm::Command1_Click);
 }
@@ -106,6 +123,20 @@ void Rezultat_frm::show(QLineEdit* box, const QString& text)
     // it as a tool tip.
     box->setCursorPosition(0);
     box->setToolTip(text);
+}
+
+void Rezultat_frm::showCourse()
+{
+    platform::windows().show(window::HodResheniya_frm);
+}
+
+// What is selected in a box, or else all the results.
+void Rezultat_frm::copy()
+{
+    if (selected_ && selected_->hasSelectedText())
+        QGuiApplication::clipboard()->setText(selected_->selectedText());
+    else
+        copyResults();
 }
 
 // All the results as plain text: a line for each unknown, its name, a tab and

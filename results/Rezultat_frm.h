@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include <QPointer>
+
 #include "platform/form.h"
 
 class QLabel;
@@ -24,11 +26,14 @@ private:
     void NaBazu_cmd_Click();
     void Command1_Click();
     static void show(QLineEdit* box, const QString& text);
+    void copy();
     void copyResults();
+    static void showCourse();
 
     QPushButton* NaBazu_cmd;
     QPushButton* Command1;
     // Elements 0..7 and 9, as the control arrays have them; 8 is unused.
     std::array<QLineEdit*, 10> Text1{};
     std::array<QLabel*, 10> Label1{};
+    QPointer<QLineEdit> selected_;  // the box the user last selected text in
 };

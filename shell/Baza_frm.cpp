@@ -8,10 +8,15 @@
 #include "platform/window_service.h"
 #include "shell/window_names.h"
 #include "solver/peremennye.h"
+#include "wizard/opened_system.h"
 
 namespace {
 const QString Caption = QStringLiteral("           Решение системы линейных уравнений методом вращения");
-}
+const QString CourseCommand = QStringLiteral("Ход решения...");
+const QString CourseTip = QStringLiteral("Ход последнего решения, для проверки вручную");
+const QString RepeatCommand = QStringLiteral("Повторить последнюю систему");
+const QString RepeatTip = QStringLiteral("Открыть последнюю систему в сетке коэффициентов, чтобы исправить её");
+}  // namespace
 
 Baza_frm::Baza_frm()
     : Form(window::Baza_frm, Caption, platform::Frame::FixedSingle)
@@ -33,12 +38,11 @@ Baza_frm::Baza_frm()
         button->setFont(platform::classicFont(9.75));
 
     setLeaveButton(Exit_cmd);
-    // F2: the course of the last solve, whether it ended in results or at a
-    // pivot below the threshold; before any solve, nothing.
-    events().onShortcut(Qt::Key_F2, [] {
-        if (peremennye().tochnost != 0.0)
-            platform::windows().show(window::HodResheniya_frm);
-    });
+    // The last solve, whether it ended in results or at a pivot below the
+    // threshold: its course, and its system again; before any solve, nothing.
+    Course_cmd = events().onCommand(CourseCommand, Qt::Key_F2, CourseTip,
+                                    [] { platform::windows().show(window::HodResheniya_frm); });
+    Repeat_cmd = events().onCommand(RepeatCommand, Qt::Key_F3, RepeatTip, openLastSystem);
     events().onClick(Start_cmd, &Baza_frm::Start_cmd_Click);
     events().onClick(OProgr_cmd, &Baza_frm::OProgr_cmd_Click);
     events().onClick(Exit_cmd, &Baza_frm::Exit_cmd_Click);
@@ -47,6 +51,9 @@ Baza_frm::Baza_frm()
 void Baza_frm::Form_Load()
 {
     centreOnScreen();
+    const bool solvedBefore = peremennye().tochnost != 0.0;
+    Course_cmd->setEnabled(solvedBefore);
+    Repeat_cmd->setEnabled(solvedBefore);
 }
 
 void Baza_frm::Start_cmd_Click()

@@ -2,6 +2,7 @@
 
 #include "platform/form.h"
 
+class QAction;
 class QPushButton;
 
 // The main window: the picture and three buttons, the hub every solve
@@ -22,4 +23,6 @@ private:
     QPushButton* OProgr_cmd;
     QPushButton* Start_cmd;
     QPushButton* Exit_cmd;
+    QAction* Course_cmd;
+    QAction* Repeat_cmd;
 };

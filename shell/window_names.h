@@ -19,6 +19,8 @@ inline constexpr platform::WindowName HodResheniya_frm{"HodResheniya_frm"};
 // The topics of the program's help, numbered as its help file numbers them.
 namespace help {
 inline constexpr platform::HelpTopic MainWindow{1};
+inline constexpr platform::HelpTopic CountStep{2};
+inline constexpr platform::HelpTopic Results{3};
 inline constexpr platform::HelpTopic Coefficients{4};
 inline constexpr platform::HelpTopic RightHandSides{5};
 inline constexpr platform::HelpTopic Course{6};

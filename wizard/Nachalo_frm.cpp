@@ -38,6 +38,7 @@ Nachalo_frm::Nachalo_frm()
     : Form(window::Nachalo_frm, Caption, platform::Frame::Sizable)
 {
     setClientSizeTwips(4830, 2910);
+    setHelpTopic(help::CountStep);
     platform::Controls controls(*this);
 
     Okno_txt = controls.textBox(QStringLiteral("Okno_txt"), 2040, 1080, 735, 660, 0);

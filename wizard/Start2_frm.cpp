@@ -14,6 +14,7 @@
 #include "solver/peremennye.h"
 #include "solver/yadro.h"
 #include "wizard/box_grid.h"
+#include "wizard/opened_system.h"
 
 namespace {
 
@@ -77,6 +78,11 @@ void Start2_frm::Form_Load()
     // Only the boxes in use show; Shift+Tab from "Вычислить" lands on the last of them.
     for (int k = 0; k < MaxUnknowns; ++k)
         Text1[k]->setVisible(k < n);
+    // The right-hand sides of a system opened whole, waiting for this window.
+    std::vector<std::vector<QString>> column;
+    for (const QString& text : takeWaitingRightHandSides())
+        column.push_back({text});
+    grid_->fill(column);
 }
 
 // The solve command. Every run-time error of it, of the solver and of the

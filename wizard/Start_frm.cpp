@@ -10,6 +10,7 @@
 #include "shell/window_names.h"
 #include "solver/peremennye.h"
 #include "wizard/box_grid.h"
+#include "wizard/opened_system.h"
 
 namespace {
 
@@ -73,6 +74,8 @@ void Start_frm::Form_Load()
             tabOrder().setTabIndex(grid_->box(i, j), t++);
     }
     tabOrder().setTabIndex(Next_cmd, n * n);
+    // A system opened whole: its coefficients, to be checked at "Далее" as if typed.
+    grid_->fill(takeWaitingCoefficients());
 }
 
 // The check-and-store pass: row by row, each row left to right.

@@ -1,6 +1,8 @@
 #include "wizard/box_grid.h"
 
+#include <QFocusEvent>
 #include <QLineEdit>
+#include <QStyle>
 
 #include "platform/box_menu.h"
 #include "platform/regional_settings.h"
@@ -10,8 +12,42 @@ BoxGrid::BoxGrid(QObject* parent, std::vector<std::vector<QLineEdit*>> boxes, st
     : QObject(parent), boxes_(std::move(boxes)), count_(std::move(count))
 {
     for (const auto& row : boxes_) {
-        for (QLineEdit* box : row)
+        for (QLineEdit* box : row) {
             platform::box_menu::onPaste(box, [this, box](const QString& text) { return paste(box, text); });
+            box->installEventFilter(this);
+            connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
+                const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+                const int room = box->contentsRect().width() - 2 * frame - 4;
+                box->setToolTip(box->fontMetrics().horizontalAdvance(text) > room ? text : QString());
+            });
+        }
+    }
+}
+
+void BoxGrid::showFromTheStart(QLineEdit* box)
+{
+    box->setCursorPosition(0);
+}
+
+bool BoxGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    // Another window coming to the front or a popup (the box's menu) leaves
+    // the box as it is, selection and all.
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            showFromTheStart(static_cast<QLineEdit*>(watched));
+    }
+    return false;
+}
+
+void BoxGrid::fill(const std::vector<std::vector<QString>>& texts)
+{
+    for (int i = 1; i <= rowsInUse() && i <= static_cast<int>(texts.size()); ++i) {
+        for (int j = 1; j <= columnsInUse() && j <= static_cast<int>(texts[i - 1].size()); ++j) {
+            box(i, j)->setText(texts[i - 1][j - 1]);
+            showFromTheStart(box(i, j));
+        }
     }
 }
 
@@ -52,9 +88,10 @@ bool BoxGrid::paste(QLineEdit* from, const QString& text)
     for (std::size_t row = 0; row < cells.size(); ++row) {
         for (std::size_t column = 0; column < cells[row].size(); ++column) {
             const int i = top + static_cast<int>(row), j = left + static_cast<int>(column);
-            if (i <= rows && j <= columns)
+            if (i <= rows && j <= columns) {
                 box(i, j)->setText(QString::fromStdU16String(cells[row][column]));
-            else
+                showFromTheStart(box(i, j));
+            } else
                 ++leftOut;
         }
     }

@@ -13,7 +13,10 @@ class QLineEdit;
 // The entry boxes of a window as a grid, rows by columns, of which the top
 // left n x n block is in use (a grid of one column: its first n boxes), n
 // the count of the system. A block pasted into a box fills the grid from
-// that box; a check takes the boxes in use row by row.
+// that box; a check takes the boxes in use row by row. A box shows its text
+// from the beginning once it is filled or loses the focus, so that a sign
+// never hides beyond its left edge, and a text wider than its box shows
+// whole as the box's tool tip.
 class BoxGrid : public QObject {
     Q_OBJECT
 
@@ -33,6 +36,9 @@ public:
     // text, which is the box's own paste.
     bool paste(QLineEdit* from, const QString& text);
 
+    // Fills the boxes in use with texts, texts[i - 1][j - 1] into box (i, j).
+    void fill(const std::vector<std::vector<QString>>& texts);
+
     // How a refused box is reported: the first message, its title, and the
     // second message with its icon.
     struct Refusal {
@@ -51,7 +57,12 @@ public:
     // True while the check moves the focus to a refused box.
     bool focusingRefusedBox() const { return focusingRefusedBox_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    static void showFromTheStart(QLineEdit* box);
+
     std::vector<std::vector<QLineEdit*>> boxes_;
     std::function<int()> count_;
     bool focusingRefusedBox_ = false;

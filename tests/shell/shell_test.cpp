@@ -133,6 +133,77 @@ private slots:
         QCOMPARE(program.openWindows(), ProgramFixture::names({window::Baza_frm}));
     }
 
+    void f1OpensTheTopicOfTheWindowItIsPressedIn_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("the count step") << 0 << 2 << "одну цифру от\n2 до 8";
+        QTest::newRow("the results") << 2 << 3 << "2,00000000000001";
+    }
+
+    void f1OpensTheTopicOfTheWindowItIsPressedIn()
+    {
+        QFETCH(int, n);
+        QFETCH(int, topic);
+        QFETCH(QString, words);
+        if (n == 0)
+            program.goToCount();
+        else
+            program.solve({{"1", "0"}, {"0", "1"}}, {"1", "2"});
+        QVERIFY(program.activate(n == 0 ? window::Nachalo_frm : window::Rezultat_frm));
+        QTest::keyClick(program.focus(), Qt::Key_F1);
+        auto* help = static_cast<Spravka_frm*>(program.window(window::Spravka_frm));
+        QVERIFY(help);
+        QCOMPARE(help->topic(), platform::HelpTopic(topic));
+        QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains(QString(words).replace('\n', ' ')));
+    }
+
+    // F3 opens the last system in the grid, filled from the stored copies, its
+    // right-hand sides waiting for their window, after a solve and after a
+    // stop at the pivot alike; the ordinary road after it starts empty.
+    void f3OpensTheLastSystemAgain_data()
+    {
+        QTest::addColumn<QList<QStringList>>("a");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QStringList>("grid");  // as the general rule writes the stored copies
+        QTest::newRow("after a solve, from the results")
+            << QList<QStringList>{{"3", "4,50"}, {"1", "2"}} << "Rezultat_frm" << QStringList{"3", "4,5", "1", "2"};
+        QTest::newRow("after a stop at the pivot, from the main window")
+            << QList<QStringList>{{"1", "2"}, {"2", "4"}} << "Baza_frm" << QStringList{"1", "2", "2", "4"};
+    }
+
+    void f3OpensTheLastSystemAgain()
+    {
+        QFETCH(QList<QStringList>, a);
+        QFETCH(QString, from);
+        QFETCH(QStringList, grid);
+        QTest::keyClick(program.focus(), Qt::Key_F3);  // before any solve, nothing
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Baza_frm}));
+        program.solve(a, {"-12345,75", "3"});
+        QVERIFY(program.activate(from == "Baza_frm" ? window::Baza_frm : window::Rezultat_frm));
+        program.messages.clear();
+        QTest::keyClick(program.focus(), Qt::Key_F3);
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Start_frm}));
+        QStringList shown;
+        for (const char* box : {"Text1(0)", "Text1(1)", "Text1(8)", "Text1(9)"})
+            shown.append(program.box(window::Start_frm, box)->text());
+        QCOMPARE(shown, grid);
+        QVERIFY(program.activate(window::Start_frm));
+        QCOMPARE(program.focusName(), ProgramFixture::at(window::Start_frm, "Text1(0)"));
+        program.click(window::Start_frm, "Next_cmd");
+        QCOMPARE(program.box(window::Start2_frm, "Text1(0)")->text(), QString("-12345,75"));
+        QCOMPARE(program.box(window::Start2_frm, "Text1(0)")->cursorPosition(), 0);
+        program.click(window::Start2_frm, "next_cmd");
+        if (program.window(window::Rezultat_frm))
+            program.click(window::Rezultat_frm, "NaBazu_cmd");
+        program.goToCoefficients(2);
+        QCOMPARE(program.box(window::Start_frm, "Text1(0)")->text(), QString());
+        program.typeCoefficients({{"1", "0"}, {"0", "1"}});
+        program.click(window::Start_frm, "Next_cmd");
+        QCOMPARE(program.box(window::Start2_frm, "Text1(0)")->text(), QString());
+    }
+
     void yesEndsTheProgramAndNoFurtherEventOfAnyWindowRuns()
     {
         program.click(window::Baza_frm, "OProgr_cmd");

@@ -56,6 +56,25 @@ private slots:
                  QStringList({"Реализация метода вращений | Не поместилось значений: 7. Они не вставлены. | information"}));
     }
 
+    // A long number shows its sign: a box shows its text from the beginning
+    // once pasted into or left, and whole as its tool tip.
+    void aLongNegativeNumberShowsItsStartAndWholeAsAToolTip()
+    {
+        program.goToCoefficients(2);
+        const QString number = "-12345" + QString::fromStdU16String(platform::regionalSettings().decimalSeparator)
+                               + "678901234567";
+        paste(program.box(window::Start_frm, cell(1, 1)), number + "\t2\n3\t4\n");
+        QLineEdit* pasted = program.box(window::Start_frm, cell(1, 1));
+        QCOMPARE(pasted->text(), number);
+        QCOMPARE(pasted->cursorPosition(), 0);
+        QCOMPARE(pasted->toolTip(), number);
+        QCOMPARE(program.box(window::Start_frm, cell(1, 2))->toolTip(), QString());  // "2" fits its box
+        program.type(window::Start_frm, cell(2, 2), number);
+        QCOMPARE(program.box(window::Start_frm, cell(2, 2))->cursorPosition(), number.size());
+        QTest::keyClick(program.focus(), Qt::Key_Tab);
+        QCOMPARE(program.box(window::Start_frm, cell(2, 2))->cursorPosition(), 0);
+    }
+
     void oneValueIsAnOrdinaryPaste()
     {
         program.goToCoefficients(2);
@@ -98,6 +117,22 @@ private slots:
         QCOMPARE(program.focusName(), ProgramFixture::at(window::Rezultat_frm, "NaBazu_cmd"));
     }
 
+    void ctrlCCopiesTheSelectionWhenThereIsOne()
+    {
+        program.solve({{"4", "0"}, {"0", "2"}}, {"10", "-3"});
+        QLineEdit* second = program.box(window::Rezultat_frm, "Text1(1)");
+        QCOMPARE(second->text(), QString("-1") + QString::fromStdU16String(platform::regionalSettings().decimalSeparator) + "5");
+        second->setSelection(1, 1);
+        QTest::keyClick(program.focus(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("1"));
+        program.box(window::Rezultat_frm, "Text1(0)")->setSelection(0, 1);  // one selection at a time
+        QVERIFY(!second->hasSelectedText());
+        program.box(window::Rezultat_frm, "Text1(0)")->deselect();
+        QTest::keyClick(program.focus(), Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith("Х1\t2,5\nХ2\t-1,5\n")
+                || QGuiApplication::clipboard()->text().startsWith("Х1\t2.5\nХ2\t-1.5\n"));
+    }
+
     void theMenusOfTheBoxesAreInRussian()
     {
         program.goToAnswers({{"1", "0"}, {"0", "1"}});
@@ -106,8 +141,11 @@ private slots:
         QCOMPARE(program.menu(program.box(window::Start2_frm, "Text1(0)")), editable);
         program.typeAnswers({"1", "1"});
         program.click(window::Start2_frm, "next_cmd");
-        QCOMPARE(program.menu(program.box(window::Rezultat_frm, "Text1(0)")),
-                 QStringList({"&Копировать", "", "Выделить всё", "", "Копировать результаты", "Ход решения..."}));
+        QCOMPARE(program.menu(program.box(window::Rezultat_frm, "Text1(0)")).mid(0, 4),
+                 QStringList({"&Копировать", "", "Выделить всё", ""}));
+        // The window's own entries show their keys.
+        QCOMPARE(program.menu(program.box(window::Rezultat_frm, "Text1(0)"), QString(), true).mid(4),
+                 QStringList({"Копировать результаты\tCtrl+C", "Ход решения...\tF2", "Повторить последнюю систему\tF3"}));
         program.click(window::Rezultat_frm, "NaBazu_cmd");
         program.goToCoefficients(2);
         QCOMPARE(program.menu(program.box(window::Start_frm, cell(2, 2))), editable);

@@ -160,14 +160,15 @@ void ProgramDriver::altKey(char16_t letter)
     QTest::sendKeyEvent(QTest::Click, focus(), Qt::Key(QChar(letter).toUpper().unicode()), QString(), Qt::AltModifier);
 }
 
-QStringList ProgramDriver::menu(QLineEdit* box, const QString& choose)
+QStringList ProgramDriver::menu(QLineEdit* box, const QString& choose, bool withKeys)
 {
     emit box->customContextMenuRequested(box->rect().center());
     QStringList entries;
     auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     for (QAction* action : popup ? popup->actions() : QList<QAction*>()) {
-        entries.append(action->text().section('\t', 0, 0));
-        if (entries.last() == choose)
+        const QString entry = action->text().section('\t', 0, 0);
+        entries.append(withKeys ? action->text() : entry);
+        if (entry == choose)
             action->trigger();
     }
     if (popup)

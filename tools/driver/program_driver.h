@@ -60,9 +60,9 @@ public:
     static void typeKeys(QWidget* target, const QString& text);
     // Alt with the access key, as the shortcut matches it.
     static void altKey(char16_t letter);
-    // The entries of the menu a right click on the box opens; the entry
-    // named, if any, is chosen.
-    static QStringList menu(QLineEdit* box, const QString& choose = QString());
+    // The entries of the menu a right click on the box opens, without the
+    // keys they show, or with them; the entry named, if any, is chosen.
+    static QStringList menu(QLineEdit* box, const QString& choose = QString(), bool withKeys = false);
 
     // The road of a solve, step by step, as a user walks it.
     static QString cell(int i, int j);

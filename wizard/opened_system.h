@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include <QString>
+
+// A system put into the coefficient grid whole, instead of typed box by
+// box: opened from a file, or the last system again. The grid opens sized to
+// it, its boxes filled; the right-hand sides wait for their window, which
+// shows them when it opens next.
+struct SystemTexts {
+    int n = 0;
+    std::vector<std::vector<QString>> coefficients;  // n rows of n texts
+    std::vector<QString> rightHandSides;              // n texts, or none
+};
+
+// Stores n as the count of the system, unloads the windows of the road
+// (the main window, the count step, the grid, the right-hand sides and the
+// results, as a step of the road would) and shows the grid filled with the
+// system, the focus on its first box.
+void openSystemInGrid(const SystemTexts& system);
+
+// The system of the last solve, from the stored copies, written by the
+// general rule; nothing before the first solve.
+std::optional<SystemTexts> lastSystem();
+// Opens the last system in the grid, if there is one.
+void openLastSystem();
+
+// What waits for the grid and for the right-hand-side window: each takes its
+// texts once, as it loads.
+std::vector<std::vector<QString>> takeWaitingCoefficients();
+std::vector<QString> takeWaitingRightHandSides();
