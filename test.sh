@@ -52,7 +52,7 @@ case "$mode" in
         CXX=clang++ teskora_build build-fuzz -DTESKORA_FUZZ=ON -DTESKORA_UI=OFF -DTESKORA_TESTS=OFF \
             -DTESKORA_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
         seconds=${2:-60}
-        for target in number solver; do
+        for target in number solver system_file; do
             corpus=$(mktemp -d)
             echo "Fuzzing the ${target} for ${seconds} s (seeds in fuzz/corpus/${target})"
             if ! build-fuzz/fuzz/${target}_fuzz -max_total_time="$seconds" -print_final_stats=1 \

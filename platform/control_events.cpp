@@ -1,7 +1,9 @@
 #include "platform/control_events.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
@@ -80,6 +82,30 @@ QAction* ControlEvents::onCommand(const QString& text, const QKeySequence& keys,
     return command;
 }
 
+void ControlEvents::onFileDrop(std::function<void(const QString&)> handler)
+{
+    fileDropped_ = std::move(handler);
+    form_.setAcceptDrops(true);
+    watch(&form_);
+}
+
+// A drag that carries one local file is the window's; any other is left to
+// the control under it (text dragged into a box, say).
+bool ControlEvents::fileDrop(QEvent* event)
+{
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QList<QUrl> urls = drop->mimeData()->urls();
+    if (!fileDropped_ || urls.size() != 1 || !urls.front().isLocalFile())
+        return false;
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    if (event->type() == QEvent::Drop) {
+        const QString path = urls.front().toLocalFile();
+        runGuarded([&] { fileDropped_(path); });
+    }
+    return true;
+}
+
 void ControlEvents::showCommands(const QPoint& at)
 {
     if (!form_.isLive())
@@ -144,6 +170,10 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::KeyPress:
         return keyPress(watched, static_cast<QKeyEvent*>(event));
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return fileDrop(event);
     case QEvent::FocusOut: {
         // Another window coming to the front, or a popup, moves no focus
         // inside this window.

@@ -49,6 +49,9 @@ public:
     // their own), with its keys and its tool tip shown.
     QAction* onCommand(const QString& text, const QKeySequence& keys, const QString& toolTip,
                        std::function<void()> handler);
+    // A file dragged from a file manager and dropped anywhere on the window,
+    // its boxes too (which otherwise take a dropped file's name as text).
+    void onFileDrop(std::function<void(const QString& path)> handler);
 
     void moveFocusLater(QWidget* target);
 
@@ -61,11 +64,13 @@ protected:
 
 private:
     bool keyPress(QObject* watched, QKeyEvent* event);
+    bool fileDrop(QEvent* event);
     void showCommands(const QPoint& at);
 
     Form& form_;
     QHash<QObject*, std::function<void(int)>> keyDown_;
     QHash<QObject*, std::function<void()>> lostFocus_;
+    std::function<void(const QString&)> fileDropped_;
     bool passingFocusOn_ = false;
 };
 

@@ -3,24 +3,34 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QKeySequence>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 
 #include "platform/control_events.h"
 #include "platform/controls.h"
+#include "platform/file_dialogs.h"
 #include "platform/pictures.h"
 #include "platform/regional_settings.h"
+#include "platform/saved_file.h"
 #include "platform/tab_order.h"
 #include "platform/twips.h"
 #include "platform/window_service.h"
 #include "shell/window_names.h"
+#include "results/course_paper.h"
 #include "results/course_text.h"
 #include "solver/peremennye.h"
 
 namespace {
 const QString Caption = QStringLiteral("Ход решения");
-}
+const QString SaveTitle = QStringLiteral("Сохранение хода решения");
+const QString PdfFilter = QStringLiteral("Документ PDF (*.pdf)");
+const QString TextFilter = QStringLiteral("Текст (*.txt)");
+}  // namespace
 
 HodResheniya_frm::HodResheniya_frm()
     : Form(window::HodResheniya_frm, Caption, platform::Frame::Sizable)
@@ -36,20 +46,57 @@ HodResheniya_frm::HodResheniya_frm()
     Hod_txt->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // The course stands in columns: a font whose characters are all as wide,
     // at a size that fits a line of the course into the window as it opens.
-    QFont fixedWidth;
-    fixedWidth.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New"),
-                            QStringLiteral("DejaVu Sans Mono")});
-    fixedWidth.setStyleHint(QFont::Monospace);
-    fixedWidth.setFixedPitch(true);
-    fixedWidth.setPointSizeF(9);
-    Hod_txt->setFont(fixedWidth);
-    Zakryt_cmd = platform::Controls(*this).button(QStringLiteral("Zakryt_cmd"), QStringLiteral("&Закрыть"),
-                                                  QStringLiteral("Закрыть ход решения"), 0, 0, 1215, 375, 1);
+    Hod_txt->setFont(courseFont());
+    platform::Controls controls(*this);
+    Sokhranit_cmd = controls.button(QStringLiteral("Sokhranit_cmd"), QStringLiteral("&Сохранить..."),
+                                    QStringLiteral("Сохранить ход решения в файл PDF или в текстовый файл (Ctrl+S)"), 0,
+                                    0, 1215, 375, 1);
+    Pechat_cmd = controls.button(QStringLiteral("Pechat_cmd"), QStringLiteral("&Печать..."),
+                                 QStringLiteral("Напечатать ход решения (Ctrl+P)"), 0, 0, 1215, 375, 2);
+    Zakryt_cmd = controls.button(QStringLiteral("Zakryt_cmd"), QStringLiteral("&Закрыть"),
+                                 QStringLiteral("Закрыть ход решения"), 0, 0, 1215, 375, 3);
     tabOrder().setTabIndex(Hod_txt, 0);
     setCancelButton(Zakryt_cmd);
     setLeaveButton(Zakryt_cmd);
-    platform::layOutPage(this, Hod_txt, {Zakryt_cmd});
+    platform::layOutPage(this, Hod_txt, {Sokhranit_cmd, Pechat_cmd, Zakryt_cmd});
+    events().onClick(Sokhranit_cmd, &HodResheniya_frm::Sokhranit_cmd_Click);
+    events().onClick(Pechat_cmd, &HodResheniya_frm::Pechat_cmd_Click);
     events().onClick(Zakryt_cmd, &HodResheniya_frm::Zakryt_cmd_Click);
+    events().onShortcut(QKeySequence::Save, [this] { Sokhranit_cmd_Click(); });
+    events().onShortcut(QKeySequence::Print, [this] { Pechat_cmd_Click(); });
+}
+
+QStringList HodResheniya_frm::lines() const
+{
+    return Hod_txt->toPlainText().split(u'\n');
+}
+
+// PDF or plain text, by the type chosen, or by the name's own ending.
+void HodResheniya_frm::Sokhranit_cmd_Click()
+{
+    const QStringList filters = {PdfFilter, TextFilter};
+    QString filter;
+    QString path = platform::fileDialogs().fileToSave(this, SaveTitle, QStringLiteral("Ход решения.pdf"), filters, filter);
+    if (path.isEmpty())
+        return;
+    QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != u"pdf" && suffix != u"txt") {
+        suffix = filter == TextFilter ? QStringLiteral("txt") : QStringLiteral("pdf");
+        path += u'.' + suffix;
+    }
+    platform::saveFile(path, suffix == u"pdf" ? courseAsPdf(lines(), QDate::currentDate()) : courseAsText(lines()),
+                       SaveTitle);
+}
+
+// The system's print dialog; without a printer it still prints into a PDF file.
+void HodResheniya_frm::Pechat_cmd_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(Caption);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Печать хода решения"));
+    if (dialog.exec() == QDialog::Accepted)
+        paintCourse(printer, lines(), QDate::currentDate());
 }
 
 void HodResheniya_frm::Form_Load()

@@ -8,7 +8,8 @@ class QPlainTextEdit;
 class QPushButton;
 
 // The course of the last solve, for checking the rotation method by hand:
-// read-only text that can be selected, copied and read line by line.
+// read-only text that can be selected, copied and read line by line, saved
+// as a PDF or text file, and printed.
 class HodResheniya_frm : public platform::Form {
     Q_OBJECT
 
@@ -21,9 +22,14 @@ public:
     void placeOnScreen() override;
 
 private:
+    void Sokhranit_cmd_Click();
+    void Pechat_cmd_Click();
     void Zakryt_cmd_Click();
+    QStringList lines() const;
 
     QPlainTextEdit* Hod_txt;
+    QPushButton* Sokhranit_cmd;
+    QPushButton* Pechat_cmd;
     QPushButton* Zakryt_cmd;
     QPointer<QWidget> beside_;  // the window the user worked in when the course opened
 };

@@ -18,6 +18,7 @@
 #include "solver/error_figure.h"
 #include "solver/peremennye.h"
 #include "wizard/opened_system.h"
+#include "wizard/system_files.h"
 
 namespace {
 
@@ -91,6 +92,8 @@ Rezultat_frm::Rezultat_frm()
     events().onShortcut(QKeySequence::Copy, [this] { copy(); });
     events().onCommand(Course, Qt::Key_F2, CourseTip, showCourse);
     events().onCommand(Repeat, Qt::Key_F3, RepeatTip, openLastSystem);
+    events().onCommand(system_files::SaveCommand, QKeySequence::Save, system_files::SaveTip,
+                       [this] { system_files::save(this, systemFromCopies()); });
     events().onClick(NaBazu_cmd, &Rezultat_frm::NaBazu_cmd_Click);
     events().onClick(Command1, &Rezultat_frm::Command1_Click);
 }

@@ -1,5 +1,6 @@
 #include "shell/Baza_frm.h"
 
+#include <QKeySequence>
 #include <QPushButton>
 
 #include "platform/control_events.h"
@@ -9,6 +10,7 @@
 #include "shell/window_names.h"
 #include "solver/peremennye.h"
 #include "wizard/opened_system.h"
+#include "wizard/system_files.h"
 
 namespace {
 const QString Caption = QStringLiteral("           Решение системы линейных уравнений методом вращения");
@@ -43,6 +45,9 @@ Baza_frm::Baza_frm()
     Course_cmd = events().onCommand(CourseCommand, Qt::Key_F2, CourseTip,
                                     [] { platform::windows().show(window::HodResheniya_frm); });
     Repeat_cmd = events().onCommand(RepeatCommand, Qt::Key_F3, RepeatTip, openLastSystem);
+    events().onCommand(system_files::OpenCommand, QKeySequence::Open, system_files::OpenTip,
+                       [this] { system_files::open(this); });
+    events().onFileDrop(system_files::openFile);
     events().onClick(Start_cmd, &Baza_frm::Start_cmd_Click);
     events().onClick(OProgr_cmd, &Baza_frm::OProgr_cmd_Click);
     events().onClick(Exit_cmd, &Baza_frm::Exit_cmd_Click);

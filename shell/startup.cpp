@@ -1,5 +1,7 @@
 #include "shell/startup.h"
 
+#include <cstdio>
+
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -12,6 +14,7 @@
 #include "results/HodResheniya_frm.h"
 #include "results/Rezultat_frm.h"
 #include "shell/Baza_frm.h"
+#include "shell/command_line.h"
 #include "shell/Exit_frm.h"
 #include "shell/OProgramme_frm.h"
 #include "shell/Spravka_frm.h"
@@ -19,6 +22,7 @@
 #include "wizard/Nachalo_frm.h"
 #include "wizard/Start2_frm.h"
 #include "wizard/Start_frm.h"
+#include "wizard/system_files.h"
 
 namespace {
 
@@ -55,7 +59,32 @@ void loadQtTranslation()
 
 }  // namespace
 
-void startProgram()
+std::optional<int> answerCommandLine(int argc, char** argv)
+{
+    const CommandLine line = readCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+    if (line.action == CommandLine::Action::Help)
+        std::fputs(helpText().c_str(), stdout);
+    else if (line.action == CommandLine::Action::Version)
+        std::fputs(versionText().c_str(), stdout);
+    else
+        return std::nullopt;
+    return 0;
+}
+
+std::variant<QString, int> fileOnCommandLine(const QStringList& arguments)
+{
+    std::vector<std::string> rest;
+    for (const QString& argument : arguments.mid(1))
+        rest.push_back(argument.toStdString());
+    const CommandLine line = readCommandLine(rest);
+    if (line.action == CommandLine::Action::Mistake) {
+        std::fprintf(stderr, "teskora: %s\nПодробнее: teskora --help\n", line.mistake.c_str());
+        return 2;
+    }
+    return QString::fromStdString(line.file);
+}
+
+void startProgram(const QString& file)
 {
     // The pictures and help pages live in the windows library, a static one.
     Q_INIT_RESOURCE(teskora);
@@ -65,8 +94,9 @@ void startProgram()
                                             .arg(platform::versionMinor())
                                             .arg(platform::versionRevision()));
     QApplication::setWindowIcon(platform::sharedIcon(QStringLiteral(":/icon_main.png")));
-    // The desktop entry the windows belong to, for the task bar's icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("teskora"));
+    // The desktop entry the windows belong to, for the task bar's icon and a
+    // Wayland compositor's name of the program.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.teskora.teskora"));
     platform::readRegionalSettings();
     loadQtTranslation();
     platform::presentWindowsToAssistiveTechnology();
@@ -79,5 +109,6 @@ void startProgram()
     static const bool cleanupConnected =
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] { platform::windows().destroyAll(); });
     Q_UNUSED(cleanupConnected);
-    service.show(window::Baza_frm);
+    if (file.isEmpty() || !system_files::openFile(file))
+        service.show(window::Baza_frm);
 }

@@ -13,7 +13,7 @@ import re
 import sys
 
 root = pathlib.Path(sys.argv[1])
-plain = ["platform/runtime", "solver", "results/course_text", "wizard/system_file"]
+plain = ["platform/runtime", "solver", "results/course_text", "results/text_grid", "wizard/system_file_format"]
 faults = []
 
 

@@ -8,7 +8,7 @@ TESKORA_PACKAGES=(
     libgtest-dev libbenchmark-dev libeigen3-dev
     fonts-dejavu-core fonts-liberation2
     g++-mingw-w64-x86-64 wine64
-    desktop-file-utils dpkg-dev file lintian appstream man-db
+    desktop-file-utils dpkg-dev file lintian appstream man-db poppler-utils
     g++-aarch64-linux-gnu qemu-user
     # the real-desktop test: an X server, a window manager, keys, the clipboard,
     # the accessibility bus and a screen reader

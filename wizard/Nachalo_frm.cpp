@@ -1,5 +1,6 @@
 #include "wizard/Nachalo_frm.h"
 
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "platform/window_service.h"
 #include "shell/window_names.h"
 #include "solver/peremennye.h"
+#include "wizard/system_files.h"
 
 namespace {
 
@@ -58,6 +60,9 @@ Nachalo_frm::Nachalo_frm()
     events().onKeyDown(Okno_txt, [this](int keyCode) { Okno_txt_KeyDown(keyCode); });
     events().onClick(Dalee_cmd, &Nachalo_frm::Dalee_cmd_Click);
     events().onClick(Otmena_cmd, &Nachalo_frm::Otmena_cmd_Click);
+    events().onCommand(system_files::OpenCommand, QKeySequence::Open, system_files::OpenTip,
+                       [this] { system_files::open(this); });
+    events().onFileDrop(system_files::openFile);
 }
 
 void Nachalo_frm::Form_Load()

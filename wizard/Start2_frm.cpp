@@ -1,8 +1,11 @@
 #include "wizard/Start2_frm.h"
 
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QPushButton>
 
+#include "platform/box_menu.h"
 #include "platform/busy_cursor.h"
 #include "platform/control_events.h"
 #include "platform/controls.h"
@@ -15,6 +18,7 @@
 #include "solver/yadro.h"
 #include "wizard/box_grid.h"
 #include "wizard/opened_system.h"
+#include "wizard/system_files.h"
 
 namespace {
 
@@ -67,6 +71,30 @@ Start2_frm::Start2_frm()
     setLeaveButton(Exit_cmd);
     events().onClick(next_cmd, &Start2_frm::next_cmd_Click);
     events().onClick(Exit_cmd, &Start2_frm::Exit_cmd_Click);
+    const auto open = [this] { system_files::open(this); };
+    const auto save = [this] { saveSystem(); };
+    events().onCommand(system_files::OpenCommand, QKeySequence::Open, system_files::OpenTip, open);
+    events().onCommand(system_files::SaveCommand, QKeySequence::Save, system_files::SaveTip, save);
+    for (QLineEdit* box : Text1) {
+        platform::box_menu::addEntry(box, system_files::OpenCommand, QKeySequence::Open, open);
+        platform::box_menu::addEntry(box, system_files::SaveCommand, QKeySequence::Save, save);
+    }
+    events().onFileDrop(system_files::openFile);
+}
+
+// The system as it stands: the coefficients as stored, the right-hand sides
+// as typed, each number written by the general rule, and a text that is no
+// number as it is, without the characters that separate cells and lines.
+void Start2_frm::saveSystem()
+{
+    SystemTexts system = systemFromCopies();
+    for (int i = 1; i <= system.n; ++i) {
+        const QString typed = Text1[i - 1]->text();
+        const auto value = platform::textToNumber(typed);
+        system.rightHandSides[i - 1] =
+            value ? platform::generalText(*value) : QString(typed).replace(QRegularExpression("[;\\t\\r\\n]"), " ");
+    }
+    system_files::save(this, system);
 }
 
 void Start2_frm::Form_Load()

@@ -27,6 +27,7 @@ private:
     void Text1_LostFocus(int Index);
 
     void solve();
+    void saveSystem();
 
     std::array<QLineEdit*, 8> Text1;
     QPushButton* next_cmd;

@@ -1,8 +1,10 @@
 #include "wizard/Start_frm.h"
 
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/box_menu.h"
 #include "platform/control_events.h"
 #include "platform/controls.h"
 #include "platform/tab_order.h"
@@ -11,6 +13,7 @@
 #include "solver/peremennye.h"
 #include "wizard/box_grid.h"
 #include "wizard/opened_system.h"
+#include "wizard/system_files.h"
 
 namespace {
 
@@ -54,6 +57,11 @@ Start_frm::Start_frm()
     events().onClick(Next_cmd, &Start_frm::Next_cmd_Click);
     events().onClick(Exit_cmd, &Start_frm::Exit_cmd_Click);
     events().onLostFocus(Next_cmd, [this] { Next_cmd_LostFocus(); });
+    const auto open = [this] { system_files::open(this); };
+    events().onCommand(system_files::OpenCommand, QKeySequence::Open, system_files::OpenTip, open);
+    for (QLineEdit* box : Text1)
+        platform::box_menu::addEntry(box, system_files::OpenCommand, QKeySequence::Open, open);
+    events().onFileDrop(system_files::openFile);
 }
 
 void Start_frm::Form_Load()

@@ -29,9 +29,14 @@ void openSystemInGrid(const SystemTexts& system)
 
 std::optional<SystemTexts> lastSystem()
 {
-    const Peremennye& state = peremennye();
-    if (state.tochnost == 0.0)
+    if (peremennye().tochnost == 0.0)
         return std::nullopt;
+    return systemFromCopies();
+}
+
+SystemTexts systemFromCopies()
+{
+    const Peremennye& state = peremennye();
     SystemTexts system;
     system.n = unknownCount();
     for (int i = 1; i <= system.n; ++i) {

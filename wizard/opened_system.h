@@ -21,8 +21,11 @@ struct SystemTexts {
 // system, the focus on its first box.
 void openSystemInGrid(const SystemTexts& system);
 
-// The system of the last solve, from the stored copies, written by the
-// general rule; nothing before the first solve.
+// The system the stored copies hold, for the count stored, written by the
+// general rule.
+SystemTexts systemFromCopies();
+// The system of the last solve, from the stored copies; nothing before the
+// first solve.
 std::optional<SystemTexts> lastSystem();
 // Opens the last system in the grid, if there is one.
 void openLastSystem();

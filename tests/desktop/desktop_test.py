@@ -24,7 +24,8 @@ SCRATCH = tempfile.mkdtemp(prefix="teskora-desktop-")
 TOOLS = os.path.join(SCRATCH, "bin")  # the program's PATH: no system-information tool at first
 ORCA_LOG = os.path.join(SCRATCH, "orca.log")
 started = []  # what this test started, ended in reverse order
-PROGRAM = []  # the program under test
+PROGRAM = []  # the program under test, the latest run last
+LAUNCH = []  # how it is started
 step = "setting up the desktop"
 # Orca, with its debug log written line by line (Orca buffers it), so that
 # what it says can be read as soon as it says it.
@@ -438,10 +439,69 @@ def exit_then_yes_ends_the_program_with_status_0():
     click(control(MAIN, "push button", "Выход"))
     click(control(EXIT, "push button", "Да"))
     try:
-        status = PROGRAM[0].wait(timeout=2)
+        status = PROGRAM[-1].wait(timeout=2)
     except subprocess.TimeoutExpired:
         fail("the program still runs two seconds after \"Да\"")
     check(status == 0, "the program ended with status %d" % status)
+
+
+def launch(*args):
+    LAUNCH[0](*args)
+
+
+def grid_texts():
+    return [text_of(box) for row in grid_boxes() for box in row]
+
+
+def through_file_dialog(title, path):
+    # Qt's own file dialog: the name box has the focus; the whole path typed there and Enter choose it.
+    window(title)
+    wait_for(lambda: focused() and focused()[0] == "text", "the name box of the file dialog")
+    key("ctrl+a")
+    xdo("type", "--", path)
+    key("Return")
+    wait_for(lambda: title not in captions(), "the file dialog to close")
+
+
+@scenario
+def a_file_on_the_command_line_starts_at_the_grid_and_goes_on_to_the_answer():
+    path = os.path.join(SCRATCH, "система.csv")
+    with open(path, "w", encoding="utf-8") as system:
+        system.write("".join(";".join(row + [b]) + "\n" for row, b in zip(COEFFICIENTS, RIGHT_HAND_SIDES)))
+    launch(path)
+    wait_for_windows([GRID])
+    check(grid_texts() == [cell for row in COEFFICIENTS for cell in row], "the grid holds %r" % grid_texts())
+    expect_focus("text", "Коэффициент при Х1, уравнение 1")
+    click(control(GRID, "push button", "Далее"))
+    answers = [control(ANSWERS, "text", "Ответ уравнения %d" % i) for i in (1, 2, 3)]
+    check([text_of(box) for box in answers] == RIGHT_HAND_SIDES, "the right-hand sides did not wait for their window")
+    click(control(ANSWERS, "push button", "Вычислить"))
+    wait_for_windows([RESULTS])
+    for name, expected in SHOWN.items():
+        check(text_of(control(RESULTS, "text", name)) == expected, "%s is not %r" % (name, expected))
+
+
+@scenario
+def ctrl_s_in_the_results_saves_the_system_through_the_file_dialog():
+    path = os.path.join(SCRATCH, "saved.csv")
+    key("ctrl+s")
+    through_file_dialog("Сохранение системы уравнений", path)
+    wait_for(lambda: os.path.exists(path), "the saved file")
+    saved = open(path, encoding="utf-8").read()
+    check(saved == "3;1;-1;2\n1;0,5;1;5\n2;-1;4;12\n", "the file holds %r" % saved)
+
+
+@scenario
+def ctrl_o_on_the_main_window_opens_a_file_through_the_file_dialog():
+    click(control(RESULTS, "push button", "Далее"))
+    wait_for_windows([MAIN])
+    key("ctrl+o")
+    through_file_dialog("Открытие системы уравнений", os.path.join(SCRATCH, "saved.csv"))
+    wait_for_windows([GRID])
+    check(grid_texts() == [cell for row in COEFFICIENTS for cell in row], "the grid holds %r" % grid_texts())
+    window_manager_close(GRID, EXIT, ("push button", "Нет"))
+    click(control(EXIT, "push button", "Да"))
+    check(PROGRAM[-1].wait(timeout=5) == 0, "the program did not end with status 0")
 
 
 def main():
@@ -457,7 +517,8 @@ def main():
         # it does not free at exit. The program's own leaks are sought in the offscreen tests.
         if "ASAN_OPTIONS" in env:
             env["ASAN_OPTIONS"] += ":detect_leaks=0"
-        PROGRAM.append(start([TESKORA], env=env, stderr=open(log, "w")))
+        LAUNCH.append(lambda *args: PROGRAM.append(start([TESKORA, *args], env=env, stderr=open(log, "a"))))
+        launch()
         for each in SCENARIOS:
             step = each.__name__.replace("_", " ")
             each()

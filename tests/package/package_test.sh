@@ -21,7 +21,7 @@ echo "lintian: no error, no warning"
 
 dpkg -x "$deb" "$work/root"
 share=$work/root/usr/share
-for file in usr/bin/teskora usr/share/applications/teskora.desktop usr/share/icons/hicolor/256x256/apps/teskora.png \
+for file in usr/bin/teskora usr/share/applications/org.teskora.teskora.desktop usr/share/icons/hicolor/256x256/apps/teskora.png \
     usr/share/icons/hicolor/32x32/apps/teskora.png usr/share/doc/teskora/copyright usr/share/doc/teskora/changelog.gz; do
     [ -f "$work/root/$file" ] || { echo "missing from the package: $file"; exit 1; }
 done
@@ -37,6 +37,13 @@ echo "Depends: $depends"
 for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 qt6-translations-l10n; do
     case "$depends" in *"$library"*) ;; *) echo "Depends lacks $library"; exit 1 ;; esac
 done
+
+# Its command line answers without any display.
+help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$work/root/usr/bin/teskora" --help)
+case "$help" in "Использование: teskora [ФАЙЛ]"*) ;; *) echo "teskora --help printed: $help"; exit 1 ;; esac
+printed=$(env -u DISPLAY -u WAYLAND_DISPLAY "$work/root/usr/bin/teskora" --version)
+[ "$printed" = "teskora $version" ] || { echo "teskora --version printed: $printed"; exit 1; }
+echo "the command line answers --help and --version"
 
 # It starts: still running after two seconds under the offscreen platform.
 status=0

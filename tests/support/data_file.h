@@ -110,6 +110,25 @@ inline std::u16string dataText(const std::string& field)
     return out;
 }
 
+// A field of bytes: \xNN is a byte; \t, \r, \n and \\ as usual; everything
+// else stands for itself (UTF-8).
+inline std::string dataBytes(const std::string& field)
+{
+    std::string out;
+    for (std::size_t k = 0; k < field.size(); ++k) {
+        if (field[k] != '\\' || k + 1 == field.size()) {
+            out += field[k];
+        } else if (field[k + 1] == 'x') {
+            out += static_cast<char>(std::stoi(field.substr(k + 2, 2), nullptr, 16));
+            k += 3;
+        } else {
+            const char escaped = field[++k];
+            out += escaped == 't' ? '\t' : escaped == 'r' ? '\r' : escaped == 'n' ? '\n' : escaped;
+        }
+    }
+    return out;
+}
+
 // A number field: the nearest double, or nothing for "-".
 inline std::optional<double> dataNumber(const std::string& field)
 {

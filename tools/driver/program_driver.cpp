@@ -40,7 +40,7 @@ void ProgramDriver::show(const QString& text, const QString& title, platform::Me
     messages.append(title + " | " + text + " | " + icons[static_cast<int>(icon)]);
 }
 
-void ProgramDriver::start()
+void ProgramDriver::start(const QString& file)
 {
     // The offscreen platform warns of every window raised and every size
     // hint it cannot pass on, which the program does as on a desktop.
@@ -52,8 +52,8 @@ void ProgramDriver::start()
     messages.clear();
     peremennye() = Peremennye{};
     platform::windows().restart();
-    startProgram();
-    activate(window::Baza_frm);
+    startProgram(file);
+    activate(file.isEmpty() || !window(window::Start_frm) ? window::Baza_frm : window::Start_frm);
 }
 
 QStringList ProgramDriver::end()

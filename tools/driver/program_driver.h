@@ -32,8 +32,9 @@ public:
     ~ProgramDriver() override;
     void show(const QString& text, const QString& title, platform::MessageIcon icon) override;
 
-    // A fresh run: a new shared state, the main window shown and active.
-    void start();
+    // A fresh run: a new shared state, the main window shown and active; or,
+    // given a system's file, as the command line starts it.
+    void start(const QString& file = QString());
     // Ends the run as "Да" ends it; gives the names of the program's windows
     // that are still there, which should be none.
     QStringList end();

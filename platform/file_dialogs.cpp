@@ -1,0 +1,57 @@
+#include "platform/file_dialogs.h"
+
+#include <QFileDialog>
+
+#include "platform/service_seam.h"
+
+namespace platform {
+
+namespace {
+
+class QtFileDialogs final : public FileDialogs {
+public:
+    QString fileToOpen(QWidget* parent, const QString& title, const QStringList& filters) override
+    {
+        return remembered(QFileDialog::getOpenFileName(parent, title, folder_, filters.join(QStringLiteral(";;"))));
+    }
+
+    QString fileToSave(QWidget* parent, const QString& title, const QString& suggested, const QStringList& filters,
+                       QString& filter) override
+    {
+        filter = filters.value(0);
+        return remembered(QFileDialog::getSaveFileName(parent, title, folder_ + u'/' + suggested,
+                                                       filters.join(QStringLiteral(";;")), &filter));
+    }
+
+private:
+    // The next dialog opens in the folder of the last file chosen.
+    QString remembered(const QString& file)
+    {
+        if (!file.isEmpty())
+            folder_ = QFileInfo(file).absolutePath();
+        return file;
+    }
+
+    QString folder_ = QDir::homePath();
+};
+
+ServiceSeam<FileDialogs>& seam()
+{
+    static QtFileDialogs real;
+    static ServiceSeam<FileDialogs> seam(real);
+    return seam;
+}
+
+}  // namespace
+
+FileDialogs& fileDialogs()
+{
+    return seam().get();
+}
+
+void setFileDialogs(FileDialogs* dialogs)
+{
+    seam().replace(dialogs);
+}
+
+}  // namespace platform

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace platform {
+
+// The dialogs in which the user picks a file to open or to save into. A
+// seam, so that window tests can answer them without a dialog on screen.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // The file chosen, or empty when the user cancelled.
+    virtual QString fileToOpen(QWidget* parent, const QString& title, const QStringList& filters) = 0;
+    // The file chosen and, in filter, the type chosen; the dialog asks before
+    // it names a file that exists.
+    virtual QString fileToSave(QWidget* parent, const QString& title, const QString& suggested,
+                               const QStringList& filters, QString& filter) = 0;
+};
+
+// The service in force: the toolkit's dialogs unless a test has set its own.
+FileDialogs& fileDialogs();
+// nullptr goes back to the toolkit's.
+void setFileDialogs(FileDialogs* dialogs);
+
+}  // namespace platform

@@ -1,0 +1,45 @@
+#include "shell/command_line.h"
+
+#include "platform/runtime/application_data.h"
+
+CommandLine readCommandLine(const std::vector<std::string>& arguments)
+{
+    CommandLine line;
+    bool options = true;
+    for (const std::string& argument : arguments) {
+        if (options && argument == "--") {
+            options = false;
+        } else if (options && (argument == "-h" || argument == "--help")) {
+            return {CommandLine::Action::Help, {}, {}};
+        } else if (options && (argument == "-v" || argument == "--version")) {
+            return {CommandLine::Action::Version, {}, {}};
+        } else if (options && argument.size() > 1 && argument[0] == '-') {
+            return {CommandLine::Action::Mistake, {}, "неизвестный параметр «" + argument + "»"};
+        } else if (!line.file.empty()) {
+            return {CommandLine::Action::Mistake, {}, "можно открыть только один файл"};
+        } else {
+            line.file = argument;
+        }
+    }
+    return line;
+}
+
+std::string helpText()
+{
+    return "Использование: teskora [ФАЙЛ]\n"
+           "Решение системы из 2–8 линейных уравнений методом вращений (" + platform::applicationTitle() + ").\n"
+           "\n"
+           "  ФАЙЛ           открыть систему уравнений из файла: по уравнению в строке,\n"
+           "                 коэффициенты и затем правая часть, через табуляцию или «;»\n"
+           "                 (CSV, TSV или текст в UTF-8 или UTF-16)\n"
+           "  -h, --help     показать эту справку и выйти\n"
+           "  -v, --version  показать версию и выйти\n"
+           "\n"
+           "Подробнее: man teskora\n";
+}
+
+std::string versionText()
+{
+    return "teskora " + std::to_string(platform::versionMajor()) + "." + std::to_string(platform::versionMinor()) + "."
+           + std::to_string(platform::versionRevision()) + "\n";
+}

@@ -1,0 +1,233 @@
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "platform/file_dialogs.h"
+#include "platform/regional_settings.h"
+#include "results/course_paper.h"
+#include "support/data_file.h"
+#include "support/program_fixture.h"
+
+// Systems in files and the course on paper, as a user opens and saves them:
+// Ctrl+O in every window that has it, the command line and a dropped file; a
+// bad file reported with the window as it was; a save read back and opened
+// again; the course as PDF, as text and through the print path. The file
+// dialogs answer what a test has chosen.
+class FilesTest : public QObject, public platform::FileDialogs {
+    Q_OBJECT
+
+    ProgramFixture program;
+    QTemporaryDir folder;
+    QString chosen, chosenFilter;
+    QStringList filtersOffered;
+
+    QString fileToOpen(QWidget*, const QString&, const QStringList& filters) override
+    {
+        filtersOffered = filters;
+        return chosen;
+    }
+    QString fileToSave(QWidget*, const QString&, const QString&, const QStringList& filters, QString& filter) override
+    {
+        filtersOffered = filters;
+        filter = chosenFilter.isEmpty() ? filters.value(0) : chosenFilter;
+        return chosen;
+    }
+
+    // A number under the settings of the run: "1,5" or "1.5".
+    static QString local(QString number)
+    {
+        return number.replace(',', QString::fromStdU16String(platform::regionalSettings().decimalSeparator));
+    }
+
+    QString file(const QString& name, const QByteArray& bytes)
+    {
+        QFile out(folder.filePath(name));
+        out.open(QIODevice::WriteOnly);
+        out.write(bytes);
+        return out.fileName();
+    }
+
+    static QByteArray read(const QString& path)
+    {
+        QFile in(path);
+        in.open(QIODevice::ReadOnly);
+        return in.readAll();
+    }
+
+    static QStringList boxes(platform::WindowName name, std::initializer_list<int> indices)
+    {
+        QStringList texts;
+        for (const int k : indices)
+            texts.append(ProgramFixture::box(name, QStringLiteral("Text1(%1)").arg(k))->text());
+        return texts;
+    }
+
+    static QString pdfText(const QString& path)
+    {
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
+        pdftotext.waitForFinished();
+        return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    }
+
+private slots:
+    void initTestCase() { platform::setFileDialogs(this); }
+    void cleanupTestCase() { platform::setFileDialogs(nullptr); }
+    void init() { program.start(); }
+    void cleanup() { program.stop(); }
+
+    void ctrlOInEveryWindowThatHasItOpensTheGridFilled_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::newRow("the main window") << 0;
+        QTest::newRow("the count step") << 1;
+        QTest::newRow("the grid, a value typed") << 2;
+        QTest::newRow("the right-hand sides, a value typed") << 3;
+    }
+
+    void ctrlOInEveryWindowThatHasItOpensTheGridFilled()
+    {
+        QFETCH(int, step);
+        if (step == 1)
+            program.goToCount();
+        if (step >= 2)
+            program.goToCoefficients(3);
+        if (step == 3) {
+            program.typeCoefficients({{"1", "0", "0"}, {"0", "1", "0"}, {"0", "0", "1"}});
+            program.click(window::Start_frm, "Next_cmd");
+            program.type(window::Start2_frm, program.answer(1), "7");
+        }
+        chosen = file("system.csv", local("1,5;-2;3\n4;5;-6,25\n").toUtf8());
+        QTest::keyClick(program.focus(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(filtersOffered, QStringList({"Системы уравнений (*.csv *.tsv *.txt)", "Все файлы (*)"}));
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Start_frm}));
+        QCOMPARE(boxes(window::Start_frm, {0, 1, 8, 9}), QStringList({local("1,5"), "-2", "4", "5"}));
+        QVERIFY(!program.box(window::Start_frm, "Text1(2)")->isVisibleTo(program.window(window::Start_frm)));
+        QVERIFY(program.activate(window::Start_frm));
+        QCOMPARE(program.focusName(), ProgramFixture::at(window::Start_frm, "Text1(0)"));
+        program.click(window::Start_frm, "Next_cmd");
+        QCOMPARE(boxes(window::Start2_frm, {0, 1}), QStringList({"3", local("-6,25")}));
+        QVERIFY(program.messages.isEmpty());
+    }
+
+    void aBadFileIsReportedAndNothingTypedIsLost_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        for (const DataRow& row : dataRows("bad_system_files.tsv"))
+            QTest::newRow(row.at(0).c_str()) << QByteArray::fromStdString(row.at(1)) << QString::fromStdString(row.at(2));
+    }
+
+    void aBadFileIsReportedAndNothingTypedIsLost()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        program.goToCoefficients(2);
+        program.type(window::Start_frm, program.cell(1, 1), "7");
+        const QString name = QTest::currentDataTag() + QString(".csv");
+        chosen = folder.filePath(name);
+        if (bytes == "folder")
+            QDir(folder.path()).mkdir(name);
+        else if (bytes == "large")
+            file(name, QByteArray(1024 * 1024 + 1, '1'));
+        else if (bytes != "missing")
+            file(name, QByteArray::fromStdString(dataBytes(bytes.toStdString())));
+        QTest::keyClick(program.focus(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(program.messages, QStringList("Открытие системы уравнений | " + message.arg("«" + chosen + "»")
+                                               + " | exclamation"));
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Start_frm}));
+        QCOMPARE(program.box(window::Start_frm, program.cell(1, 1))->text(), QString("7"));
+    }
+
+    // Saved from the results, then opened: the boxes as they were typed.
+    void aSystemSavedOpensAsItWasTyped()
+    {
+        program.solve({{local("1,5"), "-2"}, {"1E3", local("0,25")}}, {"3", local("-0,5")});
+        chosen = folder.filePath("saved");  // the type's ending is added
+        QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(read(chosen + ".csv"), local("1,5;-2;3\n1000;0,25;-0,5\n").toUtf8());
+        program.click(window::Rezultat_frm, "NaBazu_cmd");
+        chosen += ".csv";
+        QTest::keyClick(program.focus(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(boxes(window::Start_frm, {0, 1, 8, 9}), QStringList({local("1,5"), "-2", "1000", local("0,25")}));
+        program.click(window::Start_frm, "Next_cmd");
+        QCOMPARE(boxes(window::Start2_frm, {0, 1}), QStringList({"3", local("-0,5")}));
+        // From the right-hand sides as typed: a text that is no number stays, without the separators.
+        program.type(window::Start2_frm, program.answer(2), "x;y");
+        QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(read(chosen), local("1,5;-2;3\n1000;0,25;x y\n").toUtf8());
+    }
+
+    // Run as a user without the right to write into the folder (as root,
+    // who may write anywhere, it is skipped: ctest runs it again as nobody).
+    void aSaveThatCannotBeWrittenLeavesTheOldFileWhole()
+    {
+        chosen = file("kept.csv", "1;2\n3;4\n");
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const bool writable = QFile(folder.filePath("probe")).open(QIODevice::WriteOnly);
+        program.solve({{"1", "0"}, {"0", "1"}}, {"5", "6"});
+        QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (writable)
+            QSKIP("this user may write into any folder");
+        QCOMPARE(program.messages, QStringList("Сохранение системы уравнений | Не удаётся сохранить файл «" + chosen
+                                               + "»: нет прав на запись в эту папку. Прежний файл, если он был, "
+                                                 "остался без изменений. | exclamation"));
+        QCOMPARE(read(chosen), QByteArray("1;2\n3;4\n"));
+    }
+
+    void aFileDroppedOnAWindowOrTheCommandLineOpensTheGrid()
+    {
+        const QString path = file("dropped.txt", "1\t2\r\n3\t4\r\n");
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(path)});
+        platform::Form* main = program.window(window::Baza_frm);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(main, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(main, &drop);
+        QCOMPARE(boxes(window::Start_frm, {0, 1, 8, 9}), QStringList({"1", "2", "3", "4"}));
+        program.stop();
+        program.start(path);
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Start_frm}));
+        program.stop();
+        program.start(folder.filePath("missing.csv"));  // reported, and the program starts as usual
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Baza_frm}));
+        QCOMPARE(program.messages.size(), 1);
+    }
+
+    void theCourseIsSavedAsPdfOrTextAndPrintsToAPdfFile()
+    {
+        program.solve({{"3", "4"}, {"1", "2"}}, {"7", "3"});
+        QVERIFY(program.activate(window::Rezultat_frm));
+        QTest::keyClick(program.focus(), Qt::Key_F2);
+        const QString course = program.window(window::HodResheniya_frm)->findChild<QPlainTextEdit*>()->toPlainText();
+        chosen = folder.filePath("course.pdf");
+        program.click(window::HodResheniya_frm, "Sokhranit_cmd");
+        const QString saved = pdfText(chosen);
+        const QString date = QLocale(QLocale::Russian).toString(QDate::currentDate(), "d MMMM yyyy");
+        QVERIFY2(saved.startsWith("Реализация метода вращений. Ход решения " + date), qPrintable(saved));
+        QVERIFY2(saved.contains(course.simplified()), qPrintable(saved));
+        QVERIFY(saved.endsWith("Страница 1 из 1"));
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath("printed.pdf"));
+        paintCourse(printer, course.split('\n'), QDate::currentDate());
+        QCOMPARE(pdfText(printer.outputFileName()), saved);
+
+        chosen = folder.filePath("course");
+        chosenFilter = "Текст (*.txt)";
+        QVERIFY(program.activate(window::HodResheniya_frm));
+        QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(QString::fromUtf8(read(chosen + ".txt")), course + "\n");
+        chosenFilter.clear();
+    }
+};
+
+QTEST_MAIN(FilesTest)
+#include "files_test.moc"

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+struct SystemTexts;
+
+// Systems of equations in files: the commands that open and save them, and
+// what the user is told when a file cannot be. A file is read and checked in
+// full before anything typed is replaced, and saved through a temporary file
+// that replaces the old one only when it is complete.
+namespace system_files {
+
+inline const QString OpenCommand = QStringLiteral("Открыть систему...");
+inline const QString OpenTip = QStringLiteral("Открыть систему уравнений из файла (CSV, TSV или текст)");
+inline const QString SaveCommand = QStringLiteral("Сохранить систему...");
+inline const QString SaveTip = QStringLiteral("Сохранить систему уравнений в файл CSV");
+
+// Asks for a file and opens the system it holds in the coefficient grid.
+void open(QWidget* parent);
+// Opens the system in the file at path in the coefficient grid. A file that
+// cannot be opened is reported, nothing changes, and the result is false.
+bool openFile(const QString& path);
+
+// Asks for a file and saves the system into it.
+void save(QWidget* parent, const SystemTexts& system);
+
+}  // namespace system_files
