@@ -7,8 +7,14 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
 
-teskora_install "${TESKORA_PACKAGES[@]}"
-teskora_build build
+teskora_install "${TESKORA_RUN_PACKAGES[@]}"
+# The program alone: a first configure leaves the suite out, which ./test.sh
+# adds (and installs what it needs) when it runs.
+if [ -f build/CMakeCache.txt ]; then
+    teskora_build build -- teskora
+else
+    teskora_build build -DTESKORA_TESTS=OFF -DTESKORA_BENCH=OFF -- teskora
+fi
 
 if [ "${1:-}" = "--screenshots" ]; then
     cmake --build build --target screenshots >/dev/null

@@ -14,11 +14,11 @@ source tools/setup.sh
 mode=${1:-}
 case "$mode" in
     "")
-        teskora_install "${TESKORA_PACKAGES[@]}"
-        teskora_build build
+        teskora_install "${TESKORA_TEST_PACKAGES[@]}"
+        teskora_build build -DTESKORA_TESTS=ON -DTESKORA_BENCH=ON
         ;;
     --sanitize)
-        teskora_install "${TESKORA_PACKAGES[@]}"
+        teskora_install "${TESKORA_TEST_PACKAGES[@]}"
         teskora_build build-sanitize -DTESKORA_SANITIZE=ON -DTESKORA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
         export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
         export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
@@ -28,7 +28,7 @@ case "$mode" in
         exit
         ;;
     --coverage)
-        teskora_install "${TESKORA_PACKAGES[@]}" gcovr
+        teskora_install "${TESKORA_TEST_PACKAGES[@]}" gcovr
         teskora_build build-coverage -DTESKORA_COVERAGE=ON -DTESKORA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
         # Counts from an earlier run, and the notes of sources deleted since, would skew the figures.
         find build-coverage -name '*.gcda' -delete
@@ -48,7 +48,7 @@ case "$mode" in
         exit
         ;;
     --fuzz)
-        teskora_install "${TESKORA_PACKAGES[@]}" clang libclang-rt-14-dev
+        teskora_install "${TESKORA_TEST_PACKAGES[@]}" clang libclang-rt-14-dev
         CXX=clang++ teskora_build build-fuzz -DTESKORA_FUZZ=ON -DTESKORA_UI=OFF -DTESKORA_TESTS=OFF \
             -DTESKORA_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
         seconds=${2:-60}

@@ -1,18 +1,26 @@
 # Shared by run.sh and test.sh: installs what is missing, configures and builds.
 # Sourced, not run.
 
-# Everything a fresh Debian 12 machine needs to build, run and test Teskora.
-TESKORA_PACKAGES=(
+# What a fresh Debian 12 machine needs to build and run Teskora (./run.sh).
+TESKORA_RUN_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
-    libgtest-dev libbenchmark-dev libeigen3-dev
+    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-wayland libgl-dev
     fonts-dejavu-core fonts-liberation2
+)
+
+# And what the whole suite needs beside it (./test.sh): the test and benchmark
+# libraries, the Windows and aarch64 cross compilers with Wine and qemu, the
+# package's checks, and the real-desktop test: an X server, a window manager,
+# keys, the clipboard, the accessibility bus and a screen reader, a Wayland
+# session beside it, and PDF to text.
+TESKORA_TEST_PACKAGES=(
+    "${TESKORA_RUN_PACKAGES[@]}"
+    libgtest-dev libbenchmark-dev libeigen3-dev
     g++-mingw-w64-x86-64 wine64
     desktop-file-utils dpkg-dev file lintian appstream man-db poppler-utils
     g++-aarch64-linux-gnu qemu-user
-    # the real-desktop test: an X server, a window manager, keys, the clipboard,
-    # the accessibility bus and a screen reader
     xvfb openbox xdotool x11-xkb-utils x11-utils xclip dbus at-spi2-core python3-pyatspi orca imagemagick
+    weston xwayland
 )
 
 teskora_missing_packages() {
@@ -44,20 +52,23 @@ teskora_install() {
     fi
 }
 
-# teskora_build <build folder> [cmake options...]
+# teskora_build <build folder> [cmake options...] [-- ninja targets...]
 teskora_build() {
     local dir=$1
     shift
+    local options=() targets=()
+    while [ $# -gt 0 ] && [ "$1" != "--" ]; do options+=("$1"); shift; done
+    [ "${1:-}" = "--" ] && shift && targets=("$@")
     # Configured every time, so that a tool installed since is found; a
     # configure with nothing new takes a moment only.
     if [ -f "$dir/CMakeCache.txt" ]; then
-        cmake -S . -B "$dir" "$@" >/dev/null
+        cmake -S . -B "$dir" "${options[@]}" >/dev/null
     else
-        cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+        cmake -S . -B "$dir" -G Ninja "${options[@]}" >/dev/null
     fi
     # Only what the compiler says is shown, not ninja's progress lines.
     local status=0
-    cmake --build "$dir" -- -j"$(nproc)" >"$dir/build.log" 2>&1 || status=$?
+    cmake --build "$dir" -- -j"$(nproc)" "${targets[@]}" >"$dir/build.log" 2>&1 || status=$?
     grep -v -E '^\[[0-9]+/[0-9]+\] |^ninja: (no work to do|Entering)' "$dir/build.log" || true
     return "$status"
 }

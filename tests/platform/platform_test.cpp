@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "platform/virtual_keys.h"
+#include "platform/window_system.h"
 #include "support/data_file.h"
 
 class PlatformTest : public QObject {
@@ -42,6 +43,43 @@ private slots:
         QCOMPARE(platform::toWinVk(key, modifier, quint32(scan), quint32(native), platformName), code);
         if (platformName == QGuiApplication::platformName())
             QCOMPARE(platform::toWinVk(QKeyEvent(QEvent::KeyPress, key, modifier, quint32(scan), quint32(native), 0)), code);
+    }
+
+    // In a Wayland session with an X server beside it, X; the user's own choice stands.
+    void theWindowSystemIsXWhereAWaylandSessionHasAnXServer_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("Wayland with XWayland") << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:0"} << QStringList()
+                                               << "xcb";
+        QTest::newRow("a Wayland session, X beside it")
+            << QStringList{"XDG_SESSION_TYPE=wayland", "DISPLAY=:1"} << QStringList() << "xcb";
+        QTest::newRow("Wayland without X") << QStringList{"WAYLAND_DISPLAY=wayland-0", "XDG_SESSION_TYPE=wayland"}
+                                           << QStringList() << "";
+        QTest::newRow("X alone, the toolkit's own choice") << QStringList{"DISPLAY=:0"} << QStringList() << "";
+        QTest::newRow("the user set QT_QPA_PLATFORM")
+            << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:0", "QT_QPA_PLATFORM=wayland"} << QStringList() << "";
+        QTest::newRow("the user gave -platform") << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:0"}
+                                                 << QStringList{"-platform", "wayland"} << "";
+    }
+
+    void theWindowSystemIsXWhereAWaylandSessionHasAnXServer()
+    {
+        QFETCH(QStringList, environment);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, chosen);
+        const auto variable = [&](const char* name) {
+            for (const QString& setting : environment) {
+                if (setting.section('=', 0, 0) == QLatin1String(name))
+                    return setting.section('=', 1).toStdString();
+            }
+            return std::string();
+        };
+        std::vector<std::string> given;
+        for (const QString& argument : arguments)
+            given.push_back(argument.toStdString());
+        QCOMPARE(QString::fromStdString(platform::preferredWindowSystem(variable, given)), chosen);
     }
 };
 
