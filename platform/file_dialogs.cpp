@@ -35,23 +35,18 @@ private:
     QString folder_ = QDir::homePath();
 };
 
-ServiceSeam<FileDialogs>& seam()
-{
-    static QtFileDialogs real;
-    static ServiceSeam<FileDialogs> seam(real);
-    return seam;
-}
+using Seam = ServiceSeam<FileDialogs, QtFileDialogs>;
 
 }  // namespace
 
 FileDialogs& fileDialogs()
 {
-    return seam().get();
+    return Seam::get();
 }
 
 void setFileDialogs(FileDialogs* dialogs)
 {
-    seam().replace(dialogs);
+    Seam::replace(dialogs);
 }
 
 }  // namespace platform

@@ -44,23 +44,18 @@ public:
     }
 };
 
-ServiceSeam<MessageService>& seam()
-{
-    static QtMessageService real;
-    static ServiceSeam<MessageService> seam(real);
-    return seam;
-}
+using Seam = ServiceSeam<MessageService, QtMessageService>;
 
 }  // namespace
 
 MessageService& messageService()
 {
-    return seam().get();
+    return Seam::get();
 }
 
 void setMessageService(MessageService* service)
 {
-    seam().replace(service);
+    Seam::replace(service);
 }
 
 void msgBox(const QString& text, MessageIcon icon, const QString& title)

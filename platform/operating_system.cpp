@@ -27,23 +27,18 @@ public:
     }
 };
 
-ServiceSeam<OperatingSystem>& seam()
-{
-    static QtOperatingSystem real;
-    static ServiceSeam<OperatingSystem> seam(real);
-    return seam;
-}
+using Seam = ServiceSeam<OperatingSystem, QtOperatingSystem>;
 
 }  // namespace
 
 OperatingSystem& operatingSystem()
 {
-    return seam().get();
+    return Seam::get();
 }
 
 void setOperatingSystem(OperatingSystem* system)
 {
-    seam().replace(system);
+    Seam::replace(system);
 }
 
 }  // namespace platform

@@ -28,7 +28,7 @@ import pyatspi
 
 TESKORA, BUILD = sys.argv[1], sys.argv[2]
 WAYLAND = "--wayland" in sys.argv[3:]
-DEADLINE = time.monotonic() + 100
+DEADLINE = time.monotonic() + 150
 HOST = {}  # where real input goes: under --wayland the compositor's own X server
 
 SCRATCH = tempfile.mkdtemp(prefix="teskora-desktop-")
@@ -36,6 +36,7 @@ TOOLS = os.path.join(SCRATCH, "bin")  # the program's PATH: no system-informatio
 ORCA_LOG = os.path.join(SCRATCH, "orca.log")
 started = []  # what this test started, ended in reverse order
 PROGRAM = []  # the program under test, the latest run last
+DESKTOP_RETRIES = []  # where the desktop failed and a step was taken again
 LAUNCH = []  # how it is started
 step = "setting up the desktop"
 # Orca, with its debug log written line by line (Orca buffers it), so that
@@ -346,9 +347,28 @@ def window_manager_close(caption, opens, focus):
     if WAYLAND:
         click(control(caption, "push button", LEAVE_BUTTONS[caption]))
     else:
-        key("alt+F4")
+        alt_f4(caption, opens)
     window(opens)
     expect_focus(*focus)
+
+
+def alt_f4(caption, opens):
+    # Now and then, on a new machine, openbox's grab of Alt+F4 is not in force
+    # when the key comes, and the key goes to the program, which has no use
+    # for it (the screen reader's key echo then says "F4", which it never says
+    # while the window manager takes the key). That is the desktop failing,
+    # not the program: the key is pressed once more. Where the window manager
+    # took the key and the program did not answer, nothing is pressed again.
+    mark = len(speech())
+    key("alt+F4")
+    try:
+        wait_for(lambda: opens in captions(), "the window " + repr(opens), timeout=3)
+    except Failure:
+        if not any(phrase.startswith("'F4") for phrase in speech(mark)):
+            raise
+        DESKTOP_RETRIES.append("Alt+F4 in %r reached the program instead of the window manager" % caption.strip())
+        subprocess.run(["xdotool", "windowactivate", "--sync", x_window(caption)], check=True)
+        key("alt+F4")
 
 
 # The road, as scenarios that follow one another on the same program: each
@@ -483,6 +503,30 @@ def f2_opens_the_course_beside_the_results_and_esc_closes_it():
     course = text_of(control(COURSE, "text", COURSE)).split("\n")
     for shown in COURSE_SHOWN:
         check(shown in course, "the course lacks the line %r:\n%s" % (shown, "\n".join(course)))
+    expect_focus("text", COURSE)
+    key("Escape")
+    wait_for_windows([RESULTS])
+
+
+@scenario
+def ctrl_p_in_the_course_prints_to_a_pdf_file_where_there_is_no_printer():
+    # weston gives the keyboard to no window once the course has closed: the
+    # results to the front, as a person's click would bring them.
+    subprocess.run(["xdotool", "windowactivate", "--sync", x_window(RESULTS)], check=True)
+    key("F2")
+    expect_focus("text", COURSE)
+    key("ctrl+p")
+    dialog = "Печать хода решения"
+    control(dialog, "combo box", "Печать в файл (PDF)")
+    printed = os.path.join(SCRATCH, "printed.pdf")
+    click(control(dialog, "text", "Вывод в файл:"))
+    key("ctrl+a")
+    xdo("type", "--", printed)
+    key("Return")
+    wait_for(lambda: dialog not in captions() and os.path.exists(printed), "the course printed to " + printed)
+    text = wait_for(lambda: run("pdftotext", "-layout", printed, "-"), "the printed file to be read")
+    for shown in ("Реализация метода вращений. Ход решения", COURSE_SHOWN[0].strip(), "Страница 1 из 2"):
+        check(shown in text, "the printed course lacks %r:\n%s" % (shown, text))
     expect_focus("text", COURSE)
     key("Escape")
     wait_for_windows([RESULTS])
@@ -649,6 +693,8 @@ def main():
             step = each.__name__.replace("_", " ")
             each()
         print("desktop test passed: %d scenarios" % len(SCENARIOS))
+        for retry in DESKTOP_RETRIES:
+            print("  the desktop failed once and the step was taken again: " + retry)
         return 0
     except Exception as failure:
         shot = os.path.join(BUILD, "desktop_test_failure.png")

@@ -19,24 +19,6 @@
 
 namespace {
 
-std::string utf8(const std::u16string& text)
-{
-    std::string out;
-    for (const char16_t c : text) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | c >> 6);
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | c >> 12);
-            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
 class CourseText : public testing::TestWithParam<DataRow> {
 protected:
     std::vector<std::u16string> course()
@@ -66,7 +48,7 @@ TEST_P(CourseText, IsTheWholeTextOfItsFile)
 {
     std::string text;
     for (const std::u16string& line : course())
-        text += utf8(line) + "\n";
+        text += platform::utf8(line) + "\n";
     const std::string file = std::string(TESKORA_TEST_DATA) + "/course/" + GetParam().at(4) + ".txt";
     if (std::getenv("TESKORA_WRITE_COURSES"))
         std::ofstream(file) << text;
@@ -84,10 +66,10 @@ TEST_P(CourseText, ReadsAsAWorkedSolutionInColumns)
     EXPECT_LT(legendAt, firstRotation) << "the legend stands before the rotations";
     bool continued = false;
     for (const std::u16string& line : lines) {
-        EXPECT_LE(columnsOf(line), CourseWidth) << utf8(line);
+        EXPECT_LE(columnsOf(line), CourseWidth) << platform::utf8(line);
         // Items are separated by "; " and indices written "(2,1)": a comma
         // between two digits is a decimal comma, never with a blank after it.
-        EXPECT_FALSE(std::regex_search(utf8(line), std::regex("[0-9], [0-9]|\\([0-9], "))) << utf8(line);
+        EXPECT_FALSE(std::regex_search(platform::utf8(line), std::regex("[0-9], [0-9]|\\([0-9], "))) << platform::utf8(line);
         continued = continued || line.starts_with(u"  …");
     }
     if (GetParam().at(4) == "eight_long") {
