@@ -4,9 +4,11 @@ namespace platform {
 
 namespace {
 
+// A zero-width no-break space is a byte-order mark left inside a text, by a
+// file joined from others or an editor's copy: nothing the user meant.
 bool isBlank(char16_t c)
 {
-    return c == u' ' || c == u'\u00A0' || c == u'\u202F';
+    return c == u' ' || c == u'\u00A0' || c == u'\u202F' || c == u'\uFEFF';
 }
 
 std::u16string trimmed(std::u16string_view cell)
