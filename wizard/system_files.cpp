@@ -133,8 +133,7 @@ void save(QWidget* parent, const SystemTexts& system)
         rows.emplace_back();
         for (const QString& cell : system.coefficients.at(i))
             rows.back().push_back(cell.toStdU16String());
-        if (!system.rightHandSides.empty())
-            rows.back().push_back(system.rightHandSides.at(i).toStdU16String());
+        rows.back().push_back(system.rightHandSides.at(i).toStdU16String());
     }
 #ifdef Q_OS_WIN
     const std::string bytes = system_file::write(rows, "\r\n");

@@ -22,7 +22,7 @@ void open(QWidget* parent);
 // cannot be opened is reported, nothing changes, and the result is false.
 bool openFile(const QString& path);
 
-// Asks for a file and saves the system into it.
+// Asks for a file and saves the system, right-hand sides and all, into it.
 void save(QWidget* parent, const SystemTexts& system);
 
 }  // namespace system_files

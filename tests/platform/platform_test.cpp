@@ -3,8 +3,11 @@
 
 #include <QKeyEvent>
 #include <QMetaEnum>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "platform/operating_system.h"
+#include "platform/runtime/runtime_error.h"
 #include "platform/virtual_keys.h"
 #include "platform/window_system.h"
 #include "support/data_file.h"
@@ -51,8 +54,8 @@ private slots:
         QTest::addColumn<QStringList>("environment");
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("Wayland with XWayland") << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:0"} << QStringList()
-                                               << "xcb";
+        QTest::newRow("Wayland with XWayland, a file to open")
+            << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:0"} << QStringList{"система.csv"} << "xcb";
         QTest::newRow("a Wayland session, X beside it")
             << QStringList{"XDG_SESSION_TYPE=wayland", "DISPLAY=:1"} << QStringList() << "xcb";
         QTest::newRow("Wayland without X") << QStringList{"WAYLAND_DISPLAY=wayland-0", "XDG_SESSION_TYPE=wayland"}
@@ -80,6 +83,27 @@ private slots:
         for (const QString& argument : arguments)
             given.push_back(argument.toStdString());
         QCOMPARE(QString::fromStdString(platform::preferredWindowSystem(variable, given)), chosen);
+    }
+
+    // The system's own file test and start of a program, as the about dialog
+    // uses them: an ordinary file is named, a folder or nothing is not, and a
+    // program that cannot be started raises the file-not-found error.
+    void theOperatingSystemFindsFilesAndStartsPrograms()
+    {
+        QTemporaryDir folder;
+        QFile tool(folder.filePath("MSINFO32.EXE"));
+        QVERIFY(tool.open(QIODevice::WriteOnly));
+        tool.close();
+        platform::OperatingSystem& system = platform::operatingSystem();
+        QCOMPARE(system.fileExists(tool.fileName().toStdString()), std::string("MSINFO32.EXE"));
+        QCOMPARE(system.fileExists(folder.path().toStdString()), std::string());
+        QCOMPARE(system.fileExists(folder.filePath("none").toStdString()), std::string());
+        try {
+            system.startProgram(folder.filePath("none").toStdString());
+            QFAIL("a program that is not there started");
+        } catch (const platform::RuntimeError& error) {
+            QCOMPARE(error.number(), platform::error::FileNotFound);
+        }
     }
 };
 

@@ -1,4 +1,5 @@
 #include <QCloseEvent>
+#include <QMenu>
 #include <QPointer>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -131,6 +132,32 @@ private slots:
         QVERIFY(program.activate(window::Spravka_frm));
         QTest::keyClick(program.focus(), Qt::Key_Escape);
         QCOMPARE(program.openWindows(), ProgramFixture::names({window::Baza_frm}));
+    }
+
+    // A right click on the main window shows its commands with their keys;
+    // those of the last solve wait for one.
+    void aRightClickShowsTheWindowsCommandsWithTheirKeys()
+    {
+        platform::Form* main = program.window(window::Baza_frm);
+        QStringList entries;
+        const auto menu = [&] {
+            entries.clear();
+            emit main->customContextMenuRequested(QPoint(10, 10));
+            auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(popup && popup->toolTipsVisible());
+            for (QAction* action : popup->actions())
+                entries.append(action->text() + (action->isEnabled() ? "" : " (off)") + " "
+                               + action->shortcut().toString(QKeySequence::NativeText));
+            popup->close();
+        };
+        menu();
+        QCOMPARE(entries, QStringList({"Ход решения... (off) F2", "Повторить последнюю систему (off) F3",
+                                       "Открыть систему... Ctrl+O"}));
+        program.solve({{"1", "0"}, {"0", "1"}}, {"1", "2"});
+        program.click(window::Rezultat_frm, "NaBazu_cmd");
+        main = program.window(window::Baza_frm);
+        menu();
+        QCOMPARE(entries.mid(0, 2), QStringList({"Ход решения... F2", "Повторить последнюю систему F3"}));
     }
 
     void f1OpensTheTopicOfTheWindowItIsPressedIn_data()

@@ -179,12 +179,44 @@ private slots:
         QCOMPARE(read(chosen), QByteArray("1;2\n3;4\n"));
     }
 
+    // A dialog cancelled leaves everything as it was.
+    void cancellingTheDialogChangesNothing()
+    {
+        program.goToCoefficients(2);
+        program.type(window::Start_frm, program.cell(1, 1), "7");
+        chosen.clear();
+        QTest::keyClick(program.focus(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Start_frm}));
+        QCOMPARE(program.box(window::Start_frm, program.cell(1, 1))->text(), QString("7"));
+        program.typeCoefficients({{"7", "0"}, {"0", "1"}});
+        program.click(window::Start_frm, "Next_cmd");
+        const QStringList files = QDir(folder.path()).entryList(QDir::Files);
+        QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), files);
+        QVERIFY(program.messages.isEmpty());
+    }
+
+    void aSaveIntoAFolderThatIsNotThereSaysSo()
+    {
+        program.solve({{"1", "0"}, {"0", "1"}}, {"5", "6"});
+        chosen = folder.filePath("gone/system.csv");
+        QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(program.messages, QStringList("Сохранение системы уравнений | Не удаётся сохранить файл «" + chosen
+                                               + "»: такой папки нет. Прежний файл, если он был, остался без "
+                                                 "изменений. | exclamation"));
+    }
+
     void aFileDroppedOnAWindowOrTheCommandLineOpensTheGrid()
     {
         const QString path = file("dropped.txt", "1\t2\r\n3\t4\r\n");
+        QMimeData text;  // a text dragged from elsewhere is no file: the window leaves it
+        text.setText("1;2");
+        platform::Form* main = program.window(window::Baza_frm);
+        QDragEnterEvent textEnter(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(main, &textEnter);
+        QVERIFY(!textEnter.isAccepted());
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(path)});
-        platform::Form* main = program.window(window::Baza_frm);
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(main, &enter);
         QVERIFY(enter.isAccepted());
@@ -220,12 +252,24 @@ private slots:
         paintCourse(printer, course.split('\n'), QDate::currentDate());
         QCOMPARE(pdfText(printer.outputFileName()), saved);
 
+        // The type chosen gives the ending a name lacks; an ending given wins.
         chosen = folder.filePath("course");
         chosenFilter = "Текст (*.txt)";
         QVERIFY(program.activate(window::HodResheniya_frm));
         QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(QString::fromUtf8(read(chosen + ".txt")), course + "\n");
+        chosen = folder.filePath("notes.txt");
+        chosenFilter = "Документ PDF (*.pdf)";
+        QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(QString::fromUtf8(read(chosen)), course + "\n");
+        chosen = folder.filePath("course2");
+        QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(read(chosen + ".pdf").startsWith("%PDF"));
         chosenFilter.clear();
+        const QStringList files = QDir(folder.path()).entryList(QDir::Files);
+        chosen.clear();  // cancelled
+        QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), files);
     }
 };
 

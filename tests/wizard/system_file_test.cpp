@@ -65,6 +65,8 @@ TEST(SystemFile, IsWrittenInUtf8WithSemicolonsAndReadsBackTheSame)
     const auto system = std::get<system_file::System>(system_file::read(written));
     EXPECT_EQ(system.coefficients, std::vector<std::vector<std::u16string>>({{u"1,5", u"-2"}, {u"1E-05", u"😀"}}));
     EXPECT_EQ(system.rightHandSides, std::vector<std::u16string>({u"Х", u""}));
+    // A lone surrogate, which a paste may bring into a box, still makes valid UTF-8.
+    EXPECT_EQ(system_file::write({{std::u16string(1, u'\xD800'), u"1"}}, "\n"), "\xEF\xBF\xBD;1\n");
 }
 
 }  // namespace
