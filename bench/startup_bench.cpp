@@ -179,7 +179,7 @@ int childSolves(int argc, char** argv, int solves)
     program.start();
     std::printf("solves 0 %.1f\n", residentMegabytes());
     for (int solve = 1; solve <= solves; ++solve) {
-        program.solve({{"3", "1", "-1"}, {"1", "0,5", "1"}, {"2", "-1", "4"}}, {"2", "5", "12"});
+        program.solve({{"3", "1", "-1"}, {"1", "2", "1"}, {"2", "-1", "4"}}, {"3", "8", "13"});
         program.click(window::Rezultat_frm, "NaBazu_cmd");
         if (solve % 250 == 0)
             std::printf("solves %d %.1f\n", solve, residentMegabytes());
