@@ -38,12 +38,17 @@ void ControlEvents::watch(QWidget* control)
     control->installEventFilter(this);
 }
 
-void ControlEvents::onClick(QPushButton* button, std::function<void()> handler)
+std::function<void()> ControlEvents::whileLive(std::function<void()> handler)
 {
-    connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
+    return [this, handler = std::move(handler)] {
         if (form_.isLive())
             runGuarded(handler);
-    });
+    };
+}
+
+void ControlEvents::onClick(QPushButton* button, std::function<void()> handler)
+{
+    connect(button, &QPushButton::clicked, this, whileLive(std::move(handler)));
 }
 
 void ControlEvents::onKeyDown(QWidget* control, std::function<void(int)> handler)
@@ -58,10 +63,7 @@ void ControlEvents::onLostFocus(QWidget* control, std::function<void()> handler)
 
 void ControlEvents::onShortcut(const QKeySequence& keys, std::function<void()> handler)
 {
-    connect(new QShortcut(keys, &form_), &QShortcut::activated, this, [this, handler = std::move(handler)] {
-        if (form_.isLive())
-            runGuarded(handler);
-    });
+    connect(new QShortcut(keys, &form_), &QShortcut::activated, this, whileLive(std::move(handler)));
 }
 
 QAction* ControlEvents::onCommand(const QString& text, const QKeySequence& keys, const QString& toolTip,
@@ -70,10 +72,7 @@ QAction* ControlEvents::onCommand(const QString& text, const QKeySequence& keys,
     auto* command = new QAction(text, &form_);
     command->setShortcut(keys);
     command->setToolTip(toolTip);
-    connect(command, &QAction::triggered, this, [this, handler = std::move(handler)] {
-        if (form_.isLive())
-            runGuarded(handler);
-    });
+    connect(command, &QAction::triggered, this, whileLive(std::move(handler)));
     form_.addAction(command);
     if (form_.contextMenuPolicy() != Qt::CustomContextMenu) {
         form_.setContextMenuPolicy(Qt::CustomContextMenu);

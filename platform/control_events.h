@@ -63,6 +63,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The handler, run guarded and only while the window is live.
+    std::function<void()> whileLive(std::function<void()> handler);
     bool keyPress(QObject* watched, QKeyEvent* event);
     bool fileDrop(QEvent* event);
     void showCommands(const QPoint& at);

@@ -1,9 +1,19 @@
 #pragma once
 
+#include <string_view>
+
 #include <QByteArray>
 #include <QString>
 
 namespace platform {
+
+// How the text files the program writes end their lines: as the platform's
+// own editors expect.
+#ifdef Q_OS_WIN
+inline constexpr std::string_view TextLineEnd = "\r\n";
+#else
+inline constexpr std::string_view TextLineEnd = "\n";
+#endif
 
 // Writes a file whole or not at all: into a temporary file beside it, which
 // replaces the old file only once it is complete. When that fails (no right

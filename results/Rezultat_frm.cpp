@@ -29,7 +29,6 @@ const QString NextTip = QStringLiteral("Вернуться в главный м�
 const QString CopyResults = QStringLiteral("Копировать результаты");
 const QString Course = QStringLiteral("Ход решения...");
 const QString CourseTip = QStringLiteral("Ход этого решения, для проверки вручную");
-const QString Repeat = QStringLiteral("Повторить последнюю систему");
 const QString RepeatTip = QStringLiteral("Открыть эту систему в сетке коэффициентов, чтобы исправить её");
 // The control arrays have elements 0..7 for the unknowns and 9 for the
 // figure; the boxes of the unknowns follow the buttons in the tab order.
@@ -74,7 +73,7 @@ Rezultat_frm::Rezultat_frm()
         box->setFocusProxy(NaBazu_cmd);
         platform::box_menu::addEntry(box, CopyResults, QKeySequence::Copy, [this] { copyResults(); });
         platform::box_menu::addEntry(box, Course, Qt::Key_F2, showCourse);
-        platform::box_menu::addEntry(box, Repeat, Qt::Key_F3, openLastSystem);
+        platform::box_menu::addEntry(box, RepeatCommand, Qt::Key_F3, openLastSystem);
         // The text selected in a box is what Ctrl+C copies; one box holds a selection at a time.
         connect(box, &QLineEdit::selectionChanged, this, [this, box] {
             if (!box->hasSelectedText())
@@ -91,7 +90,7 @@ Rezultat_frm::Rezultat_frm()
     setHelpTopic(help::Results);
     events().onShortcut(QKeySequence::Copy, [this] { copy(); });
     events().onCommand(Course, Qt::Key_F2, CourseTip, showCourse);
-    events().onCommand(Repeat, Qt::Key_F3, RepeatTip, openLastSystem);
+    events().onCommand(RepeatCommand, Qt::Key_F3, RepeatTip, openLastSystem);
     events().onCommand(system_files::SaveCommand, QKeySequence::Save, system_files::SaveTip,
                        [this] { system_files::save(this, systemFromCopies()); });
     events().onClick(NaBazu_cmd, &Rezultat_frm::NaBazu_cmd_Click);

@@ -11,6 +11,7 @@
 
 #include "platform/regional_settings.h"
 #include "platform/runtime/application_data.h"
+#include "platform/saved_file.h"
 
 QFont courseFont()
 {
@@ -77,10 +78,6 @@ QByteArray courseAsPdf(const QStringList& lines, const QDate& date)
 
 QByteArray courseAsText(const QStringList& lines)
 {
-#ifdef Q_OS_WIN
-    const QString lineEnd = QStringLiteral("\r\n");
-#else
-    const QString lineEnd = QStringLiteral("\n");
-#endif
+    const QString lineEnd = QString::fromLatin1(platform::TextLineEnd);
     return (lines.join(lineEnd) + lineEnd).toUtf8();
 }

@@ -63,8 +63,7 @@ public:
 
 Text index(int i)
 {
-    const std::string digits = std::to_string(i);
-    return Text(digits.begin(), digits.end());
+    return platform::utf16(std::to_string(i));
 }
 
 Text cell(int i, int j)

@@ -16,7 +16,6 @@ namespace {
 const QString Caption = QStringLiteral("           Решение системы линейных уравнений методом вращения");
 const QString CourseCommand = QStringLiteral("Ход решения...");
 const QString CourseTip = QStringLiteral("Ход последнего решения, для проверки вручную");
-const QString RepeatCommand = QStringLiteral("Повторить последнюю систему");
 const QString RepeatTip = QStringLiteral("Открыть последнюю систему в сетке коэффициентов, чтобы исправить её");
 }  // namespace
 
@@ -45,9 +44,7 @@ Baza_frm::Baza_frm()
     Course_cmd = events().onCommand(CourseCommand, Qt::Key_F2, CourseTip,
                                     [] { platform::windows().show(window::HodResheniya_frm); });
     Repeat_cmd = events().onCommand(RepeatCommand, Qt::Key_F3, RepeatTip, openLastSystem);
-    events().onCommand(system_files::OpenCommand, QKeySequence::Open, system_files::OpenTip,
-                       [this] { system_files::open(this); });
-    events().onFileDrop(system_files::openFile);
+    system_files::offerOpening(*this);
     events().onClick(Start_cmd, &Baza_frm::Start_cmd_Click);
     events().onClick(OProgr_cmd, &Baza_frm::OProgr_cmd_Click);
     events().onClick(Exit_cmd, &Baza_frm::Exit_cmd_Click);

@@ -1,6 +1,5 @@
 #include "wizard/Nachalo_frm.h"
 
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,9 +59,7 @@ Nachalo_frm::Nachalo_frm()
     events().onKeyDown(Okno_txt, [this](int keyCode) { Okno_txt_KeyDown(keyCode); });
     events().onClick(Dalee_cmd, &Nachalo_frm::Dalee_cmd_Click);
     events().onClick(Otmena_cmd, &Nachalo_frm::Otmena_cmd_Click);
-    events().onCommand(system_files::OpenCommand, QKeySequence::Open, system_files::OpenTip,
-                       [this] { system_files::open(this); });
-    events().onFileDrop(system_files::openFile);
+    system_files::offerOpening(*this);
 }
 
 void Nachalo_frm::Form_Load()

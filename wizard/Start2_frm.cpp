@@ -73,13 +73,12 @@ Start2_frm::Start2_frm()
     events().onClick(Exit_cmd, &Start2_frm::Exit_cmd_Click);
     const auto open = [this] { system_files::open(this); };
     const auto save = [this] { saveSystem(); };
-    events().onCommand(system_files::OpenCommand, QKeySequence::Open, system_files::OpenTip, open);
+    system_files::offerOpening(*this);
     events().onCommand(system_files::SaveCommand, QKeySequence::Save, system_files::SaveTip, save);
     for (QLineEdit* box : Text1) {
         platform::box_menu::addEntry(box, system_files::OpenCommand, QKeySequence::Open, open);
         platform::box_menu::addEntry(box, system_files::SaveCommand, QKeySequence::Save, save);
     }
-    events().onFileDrop(system_files::openFile);
 }
 
 // The system as it stands: the coefficients as stored, the right-hand sides

@@ -57,11 +57,10 @@ Start_frm::Start_frm()
     events().onClick(Next_cmd, &Start_frm::Next_cmd_Click);
     events().onClick(Exit_cmd, &Start_frm::Exit_cmd_Click);
     events().onLostFocus(Next_cmd, [this] { Next_cmd_LostFocus(); });
-    const auto open = [this] { system_files::open(this); };
-    events().onCommand(system_files::OpenCommand, QKeySequence::Open, system_files::OpenTip, open);
+    system_files::offerOpening(*this);
     for (QLineEdit* box : Text1)
-        platform::box_menu::addEntry(box, system_files::OpenCommand, QKeySequence::Open, open);
-    events().onFileDrop(system_files::openFile);
+        platform::box_menu::addEntry(box, system_files::OpenCommand, QKeySequence::Open,
+                                     [this] { system_files::open(this); });
 }
 
 void Start_frm::Form_Load()

@@ -27,8 +27,10 @@ SystemTexts systemFromCopies();
 // The system of the last solve, from the stored copies; nothing before the
 // first solve.
 std::optional<SystemTexts> lastSystem();
-// Opens the last system in the grid, if there is one.
+// Opens the last system in the grid, if there is one: the command F3 of the
+// windows a solve leads back to.
 void openLastSystem();
+inline const QString RepeatCommand = QStringLiteral("Повторить последнюю систему");
 
 // What waits for the grid and for the right-hand-side window: each takes its
 // texts once, as it loads.

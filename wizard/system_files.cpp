@@ -2,8 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QKeySequence>
 
+#include "platform/control_events.h"
 #include "platform/file_dialogs.h"
+#include "platform/form.h"
 #include "platform/message_service.h"
 #include "platform/saved_file.h"
 #include "wizard/opened_system.h"
@@ -76,6 +79,12 @@ void open(QWidget* parent)
         openFile(path);
 }
 
+void offerOpening(platform::Form& window)
+{
+    window.events().onCommand(OpenCommand, QKeySequence::Open, OpenTip, [&window] { open(&window); });
+    window.events().onFileDrop(openFile);
+}
+
 bool openFile(const QString& path)
 {
     const QFileInfo info(path);
@@ -135,12 +144,7 @@ void save(QWidget* parent, const SystemTexts& system)
             rows.back().push_back(cell.toStdU16String());
         rows.back().push_back(system.rightHandSides.at(i).toStdU16String());
     }
-#ifdef Q_OS_WIN
-    const std::string bytes = system_file::write(rows, "\r\n");
-#else
-    const std::string bytes = system_file::write(rows, "\n");
-#endif
-    platform::saveFile(path, QByteArray::fromStdString(bytes), SaveTitle);
+    platform::saveFile(path, QByteArray::fromStdString(system_file::write(rows, platform::TextLineEnd)), SaveTitle);
 }
 
 }  // namespace system_files

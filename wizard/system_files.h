@@ -5,6 +5,10 @@
 class QWidget;
 struct SystemTexts;
 
+namespace platform {
+class Form;
+}
+
 // Systems of equations in files: the commands that open and save them, and
 // what the user is told when a file cannot be. A file is read and checked in
 // full before anything typed is replaced, and saved through a temporary file
@@ -18,6 +22,9 @@ inline const QString SaveTip = QStringLiteral("Сохранить систему
 
 // Asks for a file and opens the system it holds in the coefficient grid.
 void open(QWidget* parent);
+// Gives a window the ways to open a system: the command (Ctrl+O, and in the
+// menu of a right click on the window) and a file dropped on it.
+void offerOpening(platform::Form& window);
 // Opens the system in the file at path in the coefficient grid. A file that
 // cannot be opened is reported, nothing changes, and the result is false.
 bool openFile(const QString& path);
