@@ -15,10 +15,12 @@ mode=${1:-}
 case "$mode" in
     "")
         teskora_install "${TESKORA_TEST_PACKAGES[@]}"
+        teskora_locales "${TESKORA_TEST_LOCALES[@]}"
         teskora_build build -DTESKORA_TESTS=ON -DTESKORA_BENCH=ON
         ;;
     --sanitize)
         teskora_install "${TESKORA_TEST_PACKAGES[@]}"
+        teskora_locales "${TESKORA_TEST_LOCALES[@]}"
         teskora_build build-sanitize -DTESKORA_SANITIZE=ON -DTESKORA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
         export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
         export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
@@ -29,6 +31,7 @@ case "$mode" in
         ;;
     --coverage)
         teskora_install "${TESKORA_TEST_PACKAGES[@]}" gcovr
+        teskora_locales "${TESKORA_TEST_LOCALES[@]}"
         teskora_build build-coverage -DTESKORA_COVERAGE=ON -DTESKORA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
         # Counts from an earlier run, and the notes of sources deleted since, would skew the figures.
         find build-coverage -name '*.gcda' -delete

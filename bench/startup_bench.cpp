@@ -34,7 +34,7 @@
 #include <QTimer>
 
 #include "platform/form.h"
-#include "shell/window_names.h"
+#include "common/window_names.h"
 #include "tools/driver/program_driver.h"
 
 extern char** environ;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "wizard/system_file_format.h"
+#include "common/system_file_format.h"
 
 namespace {
 

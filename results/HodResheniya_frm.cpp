@@ -20,7 +20,7 @@
 #include "platform/tab_order.h"
 #include "platform/twips.h"
 #include "platform/window_service.h"
-#include "shell/window_names.h"
+#include "common/window_names.h"
 #include "results/course_paper.h"
 #include "results/course_text.h"
 #include "solver/peremennye.h"

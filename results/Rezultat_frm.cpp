@@ -14,11 +14,11 @@
 #include "platform/pictures.h"
 #include "platform/regional_settings.h"
 #include "platform/window_service.h"
-#include "shell/window_names.h"
+#include "common/window_names.h"
 #include "solver/error_figure.h"
 #include "solver/peremennye.h"
-#include "wizard/opened_system.h"
-#include "wizard/system_files.h"
+#include "common/opened_system.h"
+#include "common/system_files.h"
 
 namespace {
 

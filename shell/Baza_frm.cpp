@@ -7,10 +7,10 @@
 #include "platform/controls.h"
 #include "platform/pictures.h"
 #include "platform/window_service.h"
-#include "shell/window_names.h"
+#include "common/window_names.h"
 #include "solver/peremennye.h"
-#include "wizard/opened_system.h"
-#include "wizard/system_files.h"
+#include "common/opened_system.h"
+#include "common/system_files.h"
 
 namespace {
 const QString Caption = QStringLiteral("           Решение системы линейных уравнений методом вращения");

@@ -8,7 +8,7 @@
 #include "platform/controls.h"
 #include "platform/pictures.h"
 #include "platform/window_service.h"
-#include "shell/window_names.h"
+#include "common/window_names.h"
 
 namespace {
 const QString Caption = QStringLiteral("                      Выход из программы");

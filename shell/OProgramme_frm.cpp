@@ -15,7 +15,7 @@
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/system_information.h"
 #include "platform/window_service.h"
-#include "shell/window_names.h"
+#include "common/window_names.h"
 
 namespace {
 

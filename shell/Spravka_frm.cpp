@@ -7,7 +7,7 @@
 #include "platform/controls.h"
 #include "platform/pictures.h"
 #include "platform/window_service.h"
-#include "shell/window_names.h"
+#include "common/window_names.h"
 
 Spravka_frm::Spravka_frm()
     : Form(window::Spravka_frm, QStringLiteral("Справка"), platform::Frame::Sizable)

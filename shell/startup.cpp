@@ -18,11 +18,11 @@
 #include "shell/Exit_frm.h"
 #include "shell/OProgramme_frm.h"
 #include "shell/Spravka_frm.h"
-#include "shell/window_names.h"
+#include "common/window_names.h"
 #include "wizard/Nachalo_frm.h"
 #include "wizard/Start2_frm.h"
 #include "wizard/Start_frm.h"
-#include "wizard/system_files.h"
+#include "common/system_files.h"
 
 namespace {
 

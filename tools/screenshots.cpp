@@ -14,7 +14,7 @@
 #include <QTest>
 
 #include "platform/form.h"
-#include "shell/window_names.h"
+#include "common/window_names.h"
 #include "tools/driver/program_driver.h"
 
 namespace {

@@ -21,7 +21,13 @@ TESKORA_TEST_PACKAGES=(
     g++-aarch64-linux-gnu qemu-user
     xvfb openbox xdotool x11-xkb-utils x11-utils xclip dbus at-spi2-core python3-pyatspi orca imagemagick
     weston xwayland
+    locales
 )
+
+# The regional settings the suite runs under. Qt reads them by name without
+# them, but the C library switches to them only where they are generated, as
+# on a Russian desktop: the suite must run the same both ways.
+TESKORA_TEST_LOCALES=(ru_RU.UTF-8 en_US.UTF-8)
 
 teskora_missing_packages() {
     local missing=() package
@@ -50,6 +56,27 @@ teskora_install() {
         echo "    sudo apt-get install -y --no-install-recommends $missing"
         exit 1
     fi
+}
+
+# Generates the locales given that the machine lacks: as root, otherwise it
+# prints what to run and stops.
+teskora_locales() {
+    local missing=() name
+    for name in "$@"; do
+        # locale -a spells them ru_RU.utf8.
+        locale -a 2>/dev/null | grep -qix "${name%.UTF-8}.utf8" || missing+=("$name")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "These locales are missing: ${missing[*]}. Generate them with:"
+        echo "    sudo sh -c 'printf \"%s UTF-8\\n\" ${missing[*]} >>/etc/locale.gen && locale-gen'"
+        exit 1
+    fi
+    for name in "${missing[@]}"; do
+        grep -qx "$name UTF-8" /etc/locale.gen 2>/dev/null || echo "$name UTF-8" >>/etc/locale.gen
+    done
+    echo "Generating locales: ${missing[*]}"
+    locale-gen >/dev/null
 }
 
 # teskora_build <build folder> [cmake options...] [-- ninja targets...]

@@ -9,9 +9,9 @@
 #include "platform/controls.h"
 #include "platform/virtual_keys.h"
 #include "platform/window_service.h"
-#include "shell/window_names.h"
+#include "common/window_names.h"
 #include "solver/peremennye.h"
-#include "wizard/system_files.h"
+#include "common/system_files.h"
 
 namespace {
 

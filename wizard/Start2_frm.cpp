@@ -13,12 +13,12 @@
 #include "platform/regional_settings.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/window_service.h"
-#include "shell/window_names.h"
+#include "common/window_names.h"
 #include "solver/peremennye.h"
 #include "solver/yadro.h"
 #include "wizard/box_grid.h"
-#include "wizard/opened_system.h"
-#include "wizard/system_files.h"
+#include "common/opened_system.h"
+#include "common/system_files.h"
 
 namespace {
 

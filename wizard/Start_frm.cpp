@@ -9,11 +9,11 @@
 #include "platform/controls.h"
 #include "platform/tab_order.h"
 #include "platform/window_service.h"
-#include "shell/window_names.h"
+#include "common/window_names.h"
 #include "solver/peremennye.h"
 #include "wizard/box_grid.h"
-#include "wizard/opened_system.h"
-#include "wizard/system_files.h"
+#include "common/opened_system.h"
+#include "common/system_files.h"
 
 namespace {
 

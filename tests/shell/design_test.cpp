@@ -44,13 +44,13 @@ class DesignTest : public QObject {
                 QCOMPARE(caption(widget), field(row[1]));
             if (row.at(2) != "-")
                 QCOMPARE(widget->toolTip(), field(row[2]));
-            const QRect designed = platform::twipsRect(std::stod(row.at(3)), std::stod(row.at(4)), std::stod(row.at(5)),
-                                                       std::stod(row.at(6)));
+            const QRect designed = platform::twipsRect(*dataNumber(row.at(3)), *dataNumber(row.at(4)), *dataNumber(row.at(5)),
+                                                       *dataNumber(row.at(6)));
             QCOMPARE(widget == form ? QRect(QPoint(), form->size()) : widget->geometry(), designed);
             if (row.at(7) != "-")
                 QVERIFY2(form->tabOrder().tabIndex(widget) == std::stoi(row[7]), qPrintable(where + ": tab index"));
             if (row.at(8) != "-")
-                QVERIFY2(widget->font().pointSizeF() == std::stod(row[8]), qPrintable(where + ": font size"));
+                QVERIFY2(widget->font().pointSizeF() == *dataNumber(row[8]), qPrintable(where + ": font size"));
             if (row.at(9) != "-")
                 QCOMPARE(spoken(widget), field(row[9]));
         }

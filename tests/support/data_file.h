@@ -129,7 +129,9 @@ inline std::string dataBytes(const std::string& field)
     return out;
 }
 
-// A number field: the nearest double, or nothing for "-".
+// A number field: the nearest double, or nothing for "-". Read alike under
+// every regional setting: once a QApplication has set the C library's locale
+// from LC_ALL, std::stod reads "8.25" under Russian settings as 8.
 inline std::optional<double> dataNumber(const std::string& field)
 {
     if (field == "-")

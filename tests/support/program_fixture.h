@@ -6,7 +6,7 @@
 
 #include "platform/form.h"
 #include "platform/window_service.h"
-#include "shell/window_names.h"
+#include "common/window_names.h"
 #include "solver/peremennye.h"
 #include "tools/driver/program_driver.h"
 

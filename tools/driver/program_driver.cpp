@@ -9,7 +9,7 @@
 #include "platform/form.h"
 #include "platform/window_service.h"
 #include "shell/startup.h"
-#include "shell/window_names.h"
+#include "common/window_names.h"
 #include "solver/peremennye.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "wizard/system_file_format.h"
+#include "common/system_file_format.h"
 
 #include <optional>
 

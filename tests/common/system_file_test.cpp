@@ -6,7 +6,7 @@
 
 #include "platform/runtime/utf8.h"
 #include "support/data_file.h"
-#include "wizard/system_file_format.h"
+#include "common/system_file_format.h"
 
 namespace {
 

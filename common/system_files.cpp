@@ -1,4 +1,4 @@
-#include "wizard/system_files.h"
+#include "common/system_files.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,8 +9,8 @@
 #include "platform/form.h"
 #include "platform/message_service.h"
 #include "platform/saved_file.h"
-#include "wizard/opened_system.h"
-#include "wizard/system_file_format.h"
+#include "common/opened_system.h"
+#include "common/system_file_format.h"
 
 namespace system_files {
 

@@ -1,9 +1,9 @@
-#include "wizard/opened_system.h"
+#include "common/opened_system.h"
 
 #include "platform/form.h"
 #include "platform/regional_settings.h"
 #include "platform/window_service.h"
-#include "shell/window_names.h"
+#include "common/window_names.h"
 #include "solver/peremennye.h"
 
 namespace {
