@@ -1,5 +1,7 @@
 #include "platform/saved_file.h"
 
+#include <csignal>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -15,8 +17,16 @@ QString quotedFileName(const QString& path)
 
 bool saveFile(const QString& path, const QByteArray& bytes, const QString& title)
 {
+#ifdef SIGXFSZ
+    // A write past the user's file-size limit (ulimit -f) would end the
+    // program; ignored, the write fails like any other and is reported.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    // Unbuffered, so that a write that fails (a full disk) fails here and the
+    // old file is not replaced: a buffered QSaveFile flushes its last bytes
+    // only at commit, which then replaces the old file all the same.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.commit())
         return true;
     const QFileInfo folder(QFileInfo(path).absolutePath());
     const QString reason = !folder.isDir()        ? QStringLiteral("такой папки нет")

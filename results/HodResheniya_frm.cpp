@@ -28,6 +28,7 @@
 namespace {
 const QString Caption = QStringLiteral("Ход решения");
 const QString SaveTitle = QStringLiteral("Сохранение хода решения");
+const QString PrintTitle = QStringLiteral("Печать хода решения");
 const QString PdfFilter = QStringLiteral("Документ PDF (*.pdf)");
 const QString TextFilter = QStringLiteral("Текст (*.txt)");
 }  // namespace
@@ -71,6 +72,16 @@ QStringList HodResheniya_frm::lines() const
     return Hod_txt->toPlainText().split(u'\n');
 }
 
+QStringList HodResheniya_frm::courseOfLastSolve(std::size_t width)
+{
+    const Peremennye& state = peremennye();
+    QStringList lines;
+    for (const std::u16string& line : courseOfSolve(state.matr_kopiya, state.otvety_kopiya, unknownCount(),
+                                                    state.tochnost, platform::regionalSettings(), width))
+        lines.append(QString::fromStdU16String(line));
+    return lines;
+}
+
 // PDF or plain text, by the type chosen, or by the name's own ending.
 void HodResheniya_frm::Sokhranit_cmd_Click()
 {
@@ -84,19 +95,23 @@ void HodResheniya_frm::Sokhranit_cmd_Click()
         suffix = filter == TextFilter ? QStringLiteral("txt") : QStringLiteral("pdf");
         path += u'.' + suffix;
     }
-    platform::saveFile(path, suffix == u"pdf" ? courseAsPdf(lines(), QDate::currentDate()) : courseAsText(lines()),
+    platform::saveFile(path,
+                       suffix == u"pdf" ? courseAsPdf(courseOfLastSolve(PaperCourseWidth), QDate::currentDate())
+                                        : courseAsText(lines()),
                        SaveTitle);
 }
 
 // The system's print dialog; without a printer it still prints into a PDF file.
 void HodResheniya_frm::Pechat_cmd_Click()
 {
+    const QStringList paper = courseOfLastSolve(PaperCourseWidth);
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(Caption);
+    printer.setPageLayout(coursePageLayout(paper));
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Печать хода решения"));
+    dialog.setWindowTitle(PrintTitle);
     if (dialog.exec() == QDialog::Accepted)
-        paintCourse(printer, lines(), QDate::currentDate());
+        printCourse(printer, paper, QDate::currentDate(), PrintTitle);
 }
 
 void HodResheniya_frm::Form_Load()
@@ -108,12 +123,7 @@ void HodResheniya_frm::Form_Load()
 
 void HodResheniya_frm::Form_Activate()
 {
-    const Peremennye& state = peremennye();
-    QStringList lines;
-    for (const std::u16string& line : courseOfSolve(state.matr_kopiya, state.otvety_kopiya, unknownCount(),
-                                                    state.tochnost, platform::regionalSettings()))
-        lines.append(QString::fromStdU16String(line));
-    Hod_txt->setPlainText(lines.join(u'\n'));
+    Hod_txt->setPlainText(courseOfLastSolve(CourseWidth).join(u'\n'));
 }
 
 // Beside the window the user works in, on the side with more room, so that

@@ -26,6 +26,8 @@ private:
     void Pechat_cmd_Click();
     void Zakryt_cmd_Click();
     QStringList lines() const;
+    // The course of the last solve, its table rows no wider than width.
+    static QStringList courseOfLastSolve(std::size_t width);
 
     QPlainTextEdit* Hod_txt;
     QPushButton* Sokhranit_cmd;

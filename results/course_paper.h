@@ -1,20 +1,40 @@
 #pragma once
 
 #include <QDate>
+#include <QPageLayout>
 #include <QStringList>
 
 class QPagedPaintDevice;
+class QPrinter;
 
 // The course of a solve on paper: every page headed by the program's title
 // and the date, the course in a fixed-width font so that its columns stand,
-// and the page's number and the count of pages at its foot. The same pages
-// go to a printer and into a PDF file.
+// and the page's number and the count of pages at its foot. A paragraph of
+// the course (a rotation, a table with its heading, the unknowns) is never
+// cut by a page break unless it is longer than a page. The same pages go to
+// a printer and into a PDF file.
+
+// How wide a line of the course may be on paper, in characters: a row of a
+// system of eight unknowns stands on one line.
+inline constexpr std::size_t PaperCourseWidth = 160;
+
+// A4 with margins no printer clips; upright, or across where the widest line
+// would not stand on an upright page in the course's font.
+QPageLayout coursePageLayout(const QStringList& lines);
+
+// Paints the pages; the font shrinks where the widest line would not fit
+// across the page at the course's size.
 void paintCourse(QPagedPaintDevice& paper, const QStringList& lines, const QDate& date);
 
-// The course as a PDF document, A4, its pages as paintCourse paints them.
-QByteArray courseAsPdf(const QStringList& lines, const QDate& date);
+// The course as a PDF document, on coursePageLayout's page unless one is given.
+QByteArray courseAsPdf(const QStringList& lines, const QDate& date, const QPageLayout& layout = {});
 // The course as plain text: UTF-8, each line ended as the platform ends lines.
 QByteArray courseAsText(const QStringList& lines);
+
+// Prints the course on the printer as the print dialog left it. Printing
+// into a PDF file is a save: the file is written whole or not at all, and a
+// failure is reported under title. False when nothing was printed.
+bool printCourse(QPrinter& printer, const QStringList& lines, const QDate& date, const QString& title);
 
 // The fixed-width font the course is shown and printed in.
 QFont courseFont();

@@ -73,7 +73,9 @@ Text cell(int i, int j)
 
 class CourseWriter {
 public:
-    CourseWriter(const platform::NumberFormat& format, int n) : format_(format), n_(n) {}
+    CourseWriter(const platform::NumberFormat& format, int n, std::size_t width) : format_(format), n_(n), width_(width)
+    {
+    }
 
     Text number(double value) const { return platform::writeGeneral(value, format_); }
     Text decimal(double value) const { return platform::writeDecimal(value, format_); }
@@ -85,7 +87,7 @@ public:
         for (const Text& text : texts)
             lines.push_back(text);
     }
-    void grid(const TextGrid& grid, std::size_t indent = 2) { grid.write(lines, indent, CourseWidth); }
+    void grid(const TextGrid& grid, std::size_t indent = 2) { grid.write(lines, indent, width_); }
 
     void system(const CoefficientMatrix& a, const EquationVector& b, double threshold)
     {
@@ -229,14 +231,15 @@ public:
 private:
     const platform::NumberFormat& format_;
     int n_;
+    std::size_t width_;
 };
 
 }  // namespace
 
 std::vector<std::u16string> courseOfSolve(const CoefficientMatrix& a, const EquationVector& b, int n,
-                                          double threshold, const platform::NumberFormat& format)
+                                          double threshold, const platform::NumberFormat& format, std::size_t width)
 {
-    CourseWriter course(format, n);
+    CourseWriter course(format, n, width);
     course.system(a, b, threshold);
     AugmentedMatrix A;
     for (int i = 1; i <= n; ++i) {

@@ -17,14 +17,16 @@
 // the decimal rule for the error figure and its shares. Items on one line
 // are separated by "; " and indices written without a blank, so that no
 // decimal comma reads as a separator; tables stand in columns for a
-// fixed-width font, and no line is wider than CourseWidth characters: a
-// longer table row goes on in continuation lines marked "…".
+// fixed-width font, and no table row is wider than width characters (the
+// window's CourseWidth unless paper gives more room): a longer one goes on in
+// continuation lines marked "…".
 //
 // The kernel runs anew on the system as typed, with an observer: it is the
 // same computation on the same numbers as the solve, so the course has the
 // same bits. It stops where the solve stopped: at a pivot below the
 // threshold, or at a run-time error, which it names.
-std::vector<std::u16string> courseOfSolve(const CoefficientMatrix& a, const EquationVector& b, int n,
-                                          double threshold, const platform::NumberFormat& format);
-
 inline constexpr std::size_t CourseWidth = 80;
+
+std::vector<std::u16string> courseOfSolve(const CoefficientMatrix& a, const EquationVector& b, int n,
+                                          double threshold, const platform::NumberFormat& format,
+                                          std::size_t width = CourseWidth);

@@ -3,7 +3,10 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <sys/resource.h>
 
 #include "platform/file_dialogs.h"
 #include "platform/regional_settings.h"
@@ -71,6 +74,17 @@ class FilesTest : public QObject, public platform::FileDialogs {
         pdftotext.start("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
         pdftotext.waitForFinished();
         return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    }
+
+    // Where the first word of the first page stands, in points from the left.
+    static double headingLeft(const QString& path)
+    {
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-bbox", "-f", "1", "-l", "1", path, "-"});
+        pdftotext.waitForFinished();
+        const QString words = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        const int at = words.indexOf("<word xMin=\"");
+        return at < 0 ? 0 : words.mid(at + 12, words.indexOf('"', at + 12) - at - 12).toDouble();
     }
 
 private slots:
@@ -179,6 +193,44 @@ private slots:
         QCOMPARE(read(chosen), QByteArray("1;2\n3;4\n"));
     }
 
+    // A write that fails part way, as on a full disk (here past a file-size
+    // limit, which needs no root), and small enough to fit the buffers of
+    // the toolkit: the message, and the old file byte for byte.
+    void aSaveThatFailsPartWayLeavesTheOldFileWhole_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("a system, from the results") << "kept.csv";
+        QTest::newRow("the course as text") << "kept.txt";
+        QTest::newRow("the course as PDF") << "kept.pdf";
+    }
+
+    void aSaveThatFailsPartWayLeavesTheOldFileWhole()
+    {
+        QFETCH(QString, name);
+        const QByteArray old = "the old file, which must stay as it is\n";
+        QDir(folder.path()).mkdir(QTest::currentDataTag());
+        chosen = file(QTest::currentDataTag() + QString("/") + name, old);
+        program.solve({{"1", "0"}, {"0", "1"}}, {"5", "6"});
+        if (!name.endsWith(".csv")) {
+            QVERIFY(program.activate(window::Rezultat_frm));
+            QTest::keyClick(program.focus(), Qt::Key_F2);
+            QVERIFY(program.activate(window::HodResheniya_frm));
+        }
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit unlimited = limit;
+        limit.rlim_cur = 4;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        const QString title = name.endsWith(".csv") ? "Сохранение системы уравнений" : "Сохранение хода решения";
+        QCOMPARE(program.messages, QStringList(title + " | Не удаётся сохранить файл «" + chosen + "»: запись не "
+                                               "удалась (возможно, на диске нет места). Прежний файл, если он был, "
+                                               "остался без изменений. | exclamation"));
+        QCOMPARE(read(chosen), old);
+        QCOMPARE(QFileInfo(chosen).dir().entryList(QDir::Files), QStringList(name));
+    }
+
     // A dialog cancelled leaves everything as it was.
     void cancellingTheDialogChangesNothing()
     {
@@ -232,6 +284,48 @@ private slots:
         QCOMPARE(program.messages.size(), 1);
     }
 
+    // On paper a row of eight unknowns stands on one line (the page turned
+    // across), and a page break never cuts a paragraph: each page after the
+    // first opens with the heading of a part of the course.
+    void aLongCourseOnPaperKeepsItsRowsAndParagraphsWhole()
+    {
+        const QList<QStringList> a = {
+            {"10,5", "0,333333333333333", "-1,5E-300", "2", "0", "1", "0,125", "-3"},
+            {"1", "-12,75", "3", "0,1", "4", "0,5", "1", "2,25"},
+            {"1", "1", "9,125", "1", "-1", "1", "1", "2"},
+            {"2", "0", "2", "15,5", "2", "2", "3", "-2"},
+            {"1", "0", "0", "1E-05", "8", "0", "0", "0"},
+            {"0", "1", "0", "0", "0", "-11", "0", "15000000000"},
+            {"7", "0", "0,7", "7", "0", "0", "20,25", "7"},
+            {"0,5", "1", "1", "1", "1", "1", "1", "-9,875"}};
+        QList<QStringList> rows;
+        for (const QStringList& row : a) {
+            rows.append(QStringList());
+            for (const QString& cell : row)
+                rows.back().append(local(cell));
+        }
+        program.solve(rows, {"1", "2", "3", "4", "5", "6", "7", "8"});
+        QVERIFY(program.activate(window::Rezultat_frm));
+        QTest::keyClick(program.focus(), Qt::Key_F2);
+        QVERIFY(program.activate(window::HodResheniya_frm));
+        chosen = folder.filePath("eight.pdf");
+        QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", "-enc", "UTF-8", chosen, "-"});
+        pdftotext.waitForFinished();
+        const QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
+        QVERIFY2(pages.size() > 2, qPrintable(QString::number(pages.size())));
+        const QString firstRow = pages[0].split('\n').filter(QRegularExpression("^\\s*ур. 1 ")).value(0);
+        QCOMPARE(firstRow.simplified(), "ур. 1 " + rows[0].join(' ') + " 1");
+        const QRegularExpression opening("^(Вращение \\(|Матрица после|Прямая подстановка|Обратные вращения|Неизвестные|Проверка)");
+        for (int k = 1; k < pages.size(); ++k) {
+            QStringList text = pages[k].split('\n');
+            text.removeIf([](const QString& line) { return line.simplified().isEmpty(); });
+            QVERIFY2(text.size() > 1 && opening.match(text[1].simplified()).hasMatch(),
+                     qPrintable(QString("page %1 opens with: %2").arg(k + 1).arg(text.value(1))));
+        }
+    }
+
     void theCourseIsSavedAsPdfOrTextAndPrintsToAPdfFile()
     {
         program.solve({{"3", "4"}, {"1", "2"}}, {"7", "3"});
@@ -246,11 +340,15 @@ private slots:
         QVERIFY2(saved.contains(course.simplified()), qPrintable(saved));
         QVERIFY(saved.endsWith("Страница 1 из 1"));
 
+        // Printed into a PDF file, as the print dialog leaves the printer:
+        // the same pages, with the margins of the saved file.
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(folder.filePath("printed.pdf"));
-        paintCourse(printer, course.split('\n'), QDate::currentDate());
+        QVERIFY(printCourse(printer, course.split('\n'), QDate::currentDate(), "Печать хода решения"));
         QCOMPARE(pdfText(printer.outputFileName()), saved);
+        QCOMPARE(headingLeft(printer.outputFileName()), headingLeft(chosen));
+        QVERIFY(headingLeft(chosen) > 56);  // 20 mm
 
         // The type chosen gives the ending a name lacks; an ending given wins.
         chosen = folder.filePath("course");
