@@ -1,14 +1,19 @@
 #include "common/opened_system.h"
 
-#include "platform/form.h"
-#include "platform/regional_settings.h"
-#include "platform/window_service.h"
 #include "common/window_names.h"
+#include "platform/form.h"
+#include "platform/window_service.h"
 #include "solver/peremennye.h"
 
 namespace {
 
 SystemTexts& waiting()
+{
+    static SystemTexts system;
+    return system;
+}
+
+SystemTexts& accepted()
 {
     static SystemTexts system;
     return system;
@@ -27,25 +32,28 @@ void openSystemInGrid(const SystemTexts& system)
     service.show(window::Start_frm);
 }
 
+void keepAcceptedCoefficients(std::vector<std::vector<QString>> texts)
+{
+    accepted().n = static_cast<int>(texts.size());
+    accepted().coefficients = std::move(texts);
+    accepted().rightHandSides.clear();
+}
+
+void keepAcceptedRightHandSides(std::vector<QString> texts)
+{
+    accepted().rightHandSides = std::move(texts);
+}
+
+SystemTexts acceptedSystem()
+{
+    return accepted();
+}
+
 std::optional<SystemTexts> lastSystem()
 {
     if (peremennye().tochnost == 0.0)
         return std::nullopt;
-    return systemFromCopies();
-}
-
-SystemTexts systemFromCopies()
-{
-    const Peremennye& state = peremennye();
-    SystemTexts system;
-    system.n = unknownCount();
-    for (int i = 1; i <= system.n; ++i) {
-        system.coefficients.emplace_back();
-        for (int j = 1; j <= system.n; ++j)
-            system.coefficients.back().push_back(platform::generalText(state.matr_kopiya(i, j).value()));
-        system.rightHandSides.push_back(platform::generalText(state.otvety_kopiya(i).value()));
-    }
-    return system;
+    return acceptedSystem();
 }
 
 void openLastSystem()
@@ -62,4 +70,9 @@ std::vector<std::vector<QString>> takeWaitingCoefficients()
 std::vector<QString> takeWaitingRightHandSides()
 {
     return std::exchange(waiting().rightHandSides, {});
+}
+
+QString takeWaitingNotice()
+{
+    return std::exchange(waiting().notice, {});
 }

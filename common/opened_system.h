@@ -13,6 +13,7 @@ struct SystemTexts {
     int n = 0;
     std::vector<std::vector<QString>> coefficients;  // n rows of n texts
     std::vector<QString> rightHandSides;              // n texts, or none
+    QString notice;  // what the grid tells about how the system was read, if anything
 };
 
 // Stores n as the count of the system, unloads the windows of the road
@@ -21,11 +22,15 @@ struct SystemTexts {
 // system, the focus on its first box.
 void openSystemInGrid(const SystemTexts& system);
 
-// The system the stored copies hold, for the count stored, written by the
-// general rule.
-SystemTexts systemFromCopies();
-// The system of the last solve, from the stored copies; nothing before the
-// first solve.
+// The texts of the system as the entry windows accepted them: the grid's at
+// "Далее", which forgets the right-hand sides of an earlier system, and the
+// right-hand sides' at "Вычислить". The system saved and opened again is the
+// one solved, each value as typed, not as the results write it.
+void keepAcceptedCoefficients(std::vector<std::vector<QString>> texts);
+void keepAcceptedRightHandSides(std::vector<QString> texts);
+SystemTexts acceptedSystem();
+
+// The system of the last solve as it was typed; nothing before the first solve.
 std::optional<SystemTexts> lastSystem();
 // Opens the last system in the grid, if there is one: the command F3 of the
 // windows a solve leads back to.
@@ -36,3 +41,4 @@ inline const QString RepeatCommand = QStringLiteral("Повторить посл
 // texts once, as it loads.
 std::vector<std::vector<QString>> takeWaitingCoefficients();
 std::vector<QString> takeWaitingRightHandSides();
+QString takeWaitingNotice();

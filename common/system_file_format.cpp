@@ -1,5 +1,6 @@
 #include "common/system_file_format.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "platform/runtime/pasted_cells.h"
@@ -9,7 +10,19 @@ namespace system_file {
 
 namespace {
 
-// UTF-16 after its mark, in the byte order the mark gave; surrogates paired.
+Refusal refused(Fault fault, int line = 0, std::size_t found = 0, std::size_t expected = 0,
+                Separator separator = Separator::Tab)
+{
+    Refusal refusal;
+    refusal.fault = fault;
+    refusal.line = line;
+    refusal.found = found;
+    refusal.expected = expected;
+    refusal.separator = separator;
+    return refusal;
+}
+
+// UTF-16 in the byte order given; surrogates paired.
 std::optional<std::u16string> fromUtf16(std::string_view bytes, bool bigEndian)
 {
     if (bytes.size() % 2 != 0)
@@ -39,68 +52,296 @@ bool binary(const std::u16string& text)
     return false;
 }
 
+// Bytes with NULs: UTF-16 without its mark where every other byte is zero
+// (a text of digits, separators and line ends, which shows its byte order
+// unambiguously); a refusal that names it where the zeros stand only every
+// other byte but not at every one (letters of other scripts); else binary.
+std::variant<std::u16string, Refusal> withoutMark(std::string_view bytes)
+{
+    std::size_t zeros[2] = {0, 0};
+    for (std::size_t k = 0; k < bytes.size(); ++k)
+        zeros[k % 2] += bytes[k] == '\0' ? 1 : 0;
+    const std::size_t pairs = bytes.size() / 2;
+    for (const int high : {1, 0}) {  // little end first: the high bytes, at odd places, are zero
+        if (zeros[1 - high] != 0)
+            continue;
+        if (bytes.size() % 2 == 0 && zeros[high] == pairs)
+            return *fromUtf16(bytes, high == 0);
+        if (zeros[high] * 2 >= pairs)
+            return refused(Fault::Utf16WithoutMark);
+    }
+    return refused(Fault::Binary);
+}
+
 std::variant<std::u16string, Refusal> decoded(std::string_view bytes)
 {
     std::optional<std::u16string> text;
-    if (bytes.starts_with("\xEF\xBB\xBF"))
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
         text = platform::strictUtf16(bytes.substr(3));
-    else if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
+    } else if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
         text = fromUtf16(bytes.substr(2), bytes[0] == '\xFE');
-    else if (bytes.find('\0') != std::string_view::npos)
-        return Refusal{Fault::Binary};  // no text this program reads has a NUL byte
-    else
+    } else if (bytes.find('\0') != std::string_view::npos) {
+        auto unmarked = withoutMark(bytes);
+        if (std::holds_alternative<Refusal>(unmarked))
+            return unmarked;
+        text = std::get<std::u16string>(std::move(unmarked));
+    } else {
         text = platform::strictUtf16(bytes);
+    }
     if (!text)
-        return Refusal{Fault::Encoding};
+        return refused(Fault::Encoding);
     if (binary(*text))
-        return Refusal{Fault::Binary};
+        return refused(Fault::Binary);
     return *std::move(text);
+}
+
+char16_t separatorCharacter(Separator separator)
+{
+    switch (separator) {
+    case Separator::Tab:
+        return u'\t';
+    case Separator::Semicolon:
+        return u';';
+    case Separator::Comma:
+        return u',';
+    case Separator::Blanks:
+        break;
+    }
+    return u' ';
+}
+
+bool isBlank(char16_t c)
+{
+    return c == u' ' || c == u'\u00A0' || c == u'\u202F';
+}
+
+Separator separatorOf(std::u16string_view text)
+{
+    bool quoted = false, tab = false, semicolon = false, comma = false;
+    for (const char16_t c : text) {
+        quoted = quoted != (c == u'"');
+        tab = tab || (!quoted && c == u'\t');
+        semicolon = semicolon || (!quoted && c == u';');
+        comma = comma || (!quoted && c == u',');
+    }
+    return tab ? Separator::Tab : semicolon ? Separator::Semicolon : comma ? Separator::Comma : Separator::Blanks;
+}
+
+// A line of the file as read: the line it starts on, and its cells.
+struct Line {
+    int number = 0;
+    std::vector<std::u16string> cells;
+
+    bool empty() const
+    {
+        return std::all_of(cells.begin(), cells.end(), [](const auto& cell) { return cell.empty(); });
+    }
+};
+
+// The lines and cells of a text, as RFC 4180 reads them with the separator
+// given: a cell that begins with a double quote runs to the closing one, ""
+// inside being one quote; a line break ends a line (\r\n, \n or \r) except
+// inside quotes; a final line break makes no extra line.
+std::vector<Line> linesOf(std::u16string_view text, Separator separator)
+{
+    const char16_t split = separatorCharacter(separator);
+    std::vector<Line> lines;
+    Line line{1, {}};
+    std::u16string cell;
+    int number = 1;
+    bool pending = false, cellStart = true;
+    const auto lineBreak = [&](std::size_t& k) {
+        k += text.substr(k).starts_with(u"\r\n") ? 2 : 1;
+        ++number;
+    };
+    const auto endCell = [&] {
+        line.cells.push_back(platform::trimmedCell(cell));
+        cell.clear();
+        cellStart = true;
+    };
+    for (std::size_t k = 0; k < text.size();) {
+        const char16_t c = text[k];
+        pending = true;
+        if (c == u'\r' || c == u'\n') {
+            lineBreak(k);
+            endCell();
+            lines.push_back(std::move(line));
+            line = Line{number, {}};
+            pending = false;
+        } else if (cellStart && c == u'"') {
+            for (++k; k < text.size(); ++k) {
+                if (text[k] == u'"' && text.substr(k).starts_with(u"\"\"")) {
+                    cell += u'"';
+                    ++k;
+                } else if (text[k] == u'"') {
+                    ++k;
+                    break;
+                } else {
+                    cell += text[k];
+                    number += text[k] == u'\n' || (text[k] == u'\r' && !text.substr(k).starts_with(u"\r\n")) ? 1 : 0;
+                }
+            }
+            cellStart = false;
+        } else if (separator == Separator::Blanks && isBlank(c)) {
+            while (k < text.size() && isBlank(text[k]))
+                ++k;
+            // Blanks at the start or the end of a line separate nothing.
+            const bool lineGoesOn = k < text.size() && text[k] != u'\r' && text[k] != u'\n';
+            if (lineGoesOn && !(cellStart && line.cells.empty()))
+                endCell();
+        } else if (c == split && separator != Separator::Blanks) {
+            endCell();
+            ++k;
+        } else {
+            if (!(cellStart && isBlank(c)))  // blanks before an opening quote
+                cellStart = false;
+            cell += c;
+            ++k;
+        }
+    }
+    if (pending) {
+        endCell();
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+// The same format with the other of the two decimal marks, a point or a
+// comma, and no digit groups: files are written without them.
+platform::NumberFormat otherMark(const platform::NumberFormat& settings)
+{
+    platform::NumberFormat other = settings;
+    other.decimalSeparator = settings.decimalSeparator == u"," ? u"." : u",";
+    other.groupSeparator.clear();
+    return other;
+}
+
+// The file's decimal mark, where it is the other one: some number cell reads
+// only with it, and every number cell reads with it.
+bool writtenWithOtherMark(const std::vector<Line>& lines, const platform::NumberFormat& settings,
+                          const platform::NumberFormat& other)
+{
+    bool onlyOther = false;
+    for (const Line& line : lines) {
+        for (const auto& cell : line.cells) {
+            const bool bySettings = platform::parseNumber(cell, settings).has_value();
+            const bool byOther = platform::parseNumber(cell, other).has_value();
+            if (bySettings && !byOther)
+                return false;
+            onlyOther = onlyOther || (byOther && !bySettings);
+        }
+    }
+    return onlyOther;
+}
+
+bool isNumber(const std::u16string& cell, const platform::NumberFormat& settings, const platform::NumberFormat& other)
+{
+    return platform::parseNumber(cell, settings) || platform::parseNumber(cell, other);
+}
+
+Refusal refusedLine(Fault fault, const Line& line, std::size_t expected, Separator separator)
+{
+    Refusal refusal = refused(fault, line.number, line.cells.size(), expected, separator);
+    const auto shown = std::min(line.cells.size(), CellsShown);
+    refusal.cells.assign(line.cells.begin(), line.cells.begin() + static_cast<long>(shown));
+    return refusal;
 }
 
 }  // namespace
 
-std::variant<System, Refusal> read(std::string_view bytes)
+std::variant<System, Refusal> read(std::string_view bytes, const platform::NumberFormat& settings)
 {
     if (bytes.size() > MaxBytes)
-        return Refusal{Fault::TooLarge, 0, bytes.size(), MaxBytes};
-    auto text = decoded(bytes);
-    if (const auto* refusal = std::get_if<Refusal>(&text))
+        return refused(Fault::TooLarge, 0, bytes.size(), MaxBytes);
+    auto decodedText = decoded(bytes);
+    if (const auto* refusal = std::get_if<Refusal>(&decodedText))
         return *refusal;
-
-    platform::PastedCells lines = platform::pastedCells(std::get<std::u16string>(text));
-    while (!lines.empty() && lines.back().size() == 1 && lines.back()[0].empty())
-        lines.pop_back();
-    const std::size_t n = lines.size();
-    if (n < 2)
-        return Refusal{Fault::TooFewLines, 0, n, 2};
-    if (n > 8)
-        return Refusal{Fault::TooManyLines, 0, n, 8};
-    const std::size_t width = lines[0].size();
-    if (width != n && width != n + 1)
-        return Refusal{Fault::FirstLine, 1, width, n};
-    for (std::size_t line = 1; line < n; ++line) {
-        if (lines[line].size() != width)
-            return Refusal{Fault::LineLength, static_cast<int>(line) + 1, lines[line].size(), width};
-    }
+    const std::u16string& text = std::get<std::u16string>(decodedText);
 
     System system;
-    system.n = static_cast<int>(n);
-    for (auto& line : lines) {
-        if (width == n + 1) {
-            system.rightHandSides.push_back(std::move(line.back()));
-            line.pop_back();
+    system.separator = separatorOf(text);
+    std::vector<Line> lines = linesOf(text, system.separator);
+    // What a spreadsheet leaves: lines of separators only at the end, ...
+    while (!lines.empty() && lines.back().empty())
+        lines.pop_back();
+    const platform::NumberFormat other = otherMark(settings);
+    // ... a first line that names the columns, ...
+    if (!lines.empty() && !lines.front().empty()
+        && std::none_of(lines.front().cells.begin(), lines.front().cells.end(),
+                        [&](const auto& cell) { return isNumber(cell, settings, other); })) {
+        system.header = std::move(lines.front().cells);
+        lines.erase(lines.begin());
+    }
+    for (const Line& line : lines) {
+        if (line.empty())
+            return refused(Fault::EmptyLine, line.number, 0, 0, system.separator);
+    }
+    // ... and an empty cell at the end of every line.
+    while (!lines.empty() && std::all_of(lines.begin(), lines.end(), [](const Line& line) {
+               return line.cells.size() > 1 && line.cells.back().empty();
+           })) {
+        for (Line& line : lines)
+            line.cells.pop_back();
+    }
+
+    const std::size_t n = lines.size();
+    if (n < 2)
+        return refused(Fault::TooFewLines, 0, n, 2);
+    if (n > 8)
+        return refused(Fault::TooManyLines, 0, n, 8);
+    const std::size_t width = lines[0].cells.size();
+    if (width != n && width != n + 1)
+        return refusedLine(Fault::FirstLine, lines[0], n, system.separator);
+    for (const Line& line : lines) {
+        if (line.cells.size() != width)
+            return refusedLine(Fault::LineLength, line, width, system.separator);
+    }
+
+    if (writtenWithOtherMark(lines, settings, other)) {
+        system.convertedMark = other.decimalSeparator;
+        for (Line& line : lines) {
+            for (auto& cell : line.cells) {
+                if (platform::parseNumber(cell, other))
+                    if (const auto at = cell.find(other.decimalSeparator); at != std::u16string::npos)
+                        cell.replace(at, other.decimalSeparator.size(), settings.decimalSeparator);
+            }
         }
-        system.coefficients.push_back(std::move(line));
+    }
+
+    system.n = static_cast<int>(n);
+    for (Line& line : lines) {
+        if (width == n + 1) {
+            system.rightHandSides.push_back(std::move(line.cells.back()));
+            line.cells.pop_back();
+        }
+        system.coefficients.push_back(std::move(line.cells));
     }
     return system;
 }
 
-std::string write(const std::vector<std::vector<std::u16string>>& rows, std::string_view lineEnd)
+std::string write(const std::vector<std::vector<std::u16string>>& rows, Separator separator, std::string_view lineEnd)
 {
+    // A cell is quoted where it holds its own separator, one that the reader
+    // would take before it, a quote, or a line break.
+    std::u16string special = u"\"\r\n\t";
+    if (separator != Separator::Tab)
+        special += u';';
+    if (separator == Separator::Comma)
+        special += u',';
+    const std::string split = platform::utf8(std::u16string(1, separatorCharacter(separator)));
     std::string out;
     for (const auto& row : rows) {
-        for (std::size_t k = 0; k < row.size(); ++k)
-            out += (k > 0 ? ";" : "") + platform::utf8(row[k]);
+        for (std::size_t k = 0; k < row.size(); ++k) {
+            out += k > 0 ? split : "";
+            if (row[k].find_first_of(special) == std::u16string::npos) {
+                out += platform::utf8(row[k]);
+                continue;
+            }
+            std::u16string quoted = u"\"";
+            for (const char16_t c : row[k])
+                quoted += c == u'"' ? u"\"\"" : std::u16string(1, c);
+            out += platform::utf8(quoted + u"\"");
+        }
         out += lineEnd;
     }
     return out;

@@ -1,41 +1,86 @@
 #include "common/system_files.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QKeySequence>
 
+#include "common/opened_system.h"
+#include "common/system_file_format.h"
 #include "platform/control_events.h"
 #include "platform/file_dialogs.h"
 #include "platform/form.h"
 #include "platform/message_service.h"
+#include "platform/read_file.h"
+#include "platform/regional_settings.h"
 #include "platform/saved_file.h"
-#include "common/opened_system.h"
-#include "common/system_file_format.h"
 
 namespace system_files {
 
 namespace {
 
+using system_file::Separator;
+
 const QString OpenTitle = QStringLiteral("Открытие системы уравнений");
 const QString SaveTitle = QStringLiteral("Сохранение системы уравнений");
-const QStringList Filters = {QStringLiteral("Системы уравнений (*.csv *.tsv *.txt)"), QStringLiteral("Все файлы (*)")};
+const QStringList OpenFilters = {QStringLiteral("Системы уравнений (*.csv *.tsv *.txt)"),
+                                 QStringLiteral("Все файлы (*)")};
+const QString CommaFilter = QStringLiteral("CSV, значения через запятую (*.csv)");
+const QString TabFilter = QStringLiteral("Текст, значения через табуляцию (*.tsv *.txt)");
 const QString Suggested = QStringLiteral("Система уравнений.csv");
+
+QString separatorName(Separator separator)
+{
+    switch (separator) {
+    case Separator::Tab:
+        return QStringLiteral("табуляцией");
+    case Separator::Semicolon:
+        return QStringLiteral("точкой с запятой (;)");
+    case Separator::Comma:
+        return QStringLiteral("запятой (,)");
+    case Separator::Blanks:
+        break;
+    }
+    return QStringLiteral("пробелами");
+}
+
+// What was read of a line that is refused, so that the user sees why.
+QString asRead(const system_file::Refusal& refusal)
+{
+    QStringList cells;
+    for (const auto& cell : refusal.cells)
+        cells.append(u'«' + QString::fromStdU16String(cell) + u'»');
+    if (refusal.found > refusal.cells.size())
+        cells.append(QStringLiteral("и ещё %1").arg(refusal.found - refusal.cells.size()));
+    return QStringLiteral(" Значения разделены %1; строка %2 прочитана так: %3. Программа разделяет значения "
+                          "табуляцией, точкой с запятой, запятой или пробелами.")
+        .arg(separatorName(refusal.separator))
+        .arg(refusal.line)
+        .arg(cells.join(u' '));
+}
+
+QString tooLarge(const QString& file, qint64 size)
+{
+    return QStringLiteral("Файл %1 слишком велик: %2 байт. Файл системы уравнений занимает не больше 1 МиБ "
+                          "(%3 байт).")
+        .arg(file)
+        .arg(size)
+        .arg(system_file::MaxBytes);
+}
 
 QString why(const system_file::Refusal& refusal, const QString& file)
 {
     using system_file::Fault;
     switch (refusal.fault) {
     case Fault::TooLarge:
-        return QStringLiteral("Файл %1 слишком велик: %2 байт. Файл системы уравнений занимает не больше 1 МиБ "
-                              "(%3 байт).")
-            .arg(file)
-            .arg(refusal.found)
-            .arg(refusal.expected);
+        return tooLarge(file, static_cast<qint64>(refusal.found));
     case Fault::Binary:
         return QStringLiteral("Файл %1 — не текст: в нём есть двоичные данные.").arg(file);
     case Fault::Encoding:
         return QStringLiteral("Файл %1 записан в кодировке, которую программа не читает. Сохраните его как текст "
                               "в UTF-8 или в UTF-16 с меткой порядка байтов.")
+            .arg(file);
+    case Fault::Utf16WithoutMark:
+        return QStringLiteral("Файл %1 записан в UTF-16 без метки порядка байтов, и в нём есть не только цифры и "
+                              "разделители. Сохраните его в UTF-8 или в UTF-16 с меткой порядка байтов.")
             .arg(file);
     case Fault::TooFewLines:
     case Fault::TooManyLines:
@@ -43,21 +88,82 @@ QString why(const system_file::Refusal& refusal, const QString& file)
                               "строке.")
             .arg(file)
             .arg(refusal.found);
-    case Fault::FirstLine:
-        return QStringLiteral("В строке 1 файла %1 значений: %2, а должно быть %3 (коэффициенты) или %4 "
-                              "(коэффициенты и правая часть), так как уравнений в файле: %3.")
-            .arg(file)
-            .arg(refusal.found)
-            .arg(refusal.expected)
-            .arg(refusal.expected + 1);
-    case Fault::LineLength:
-        return QStringLiteral("В строке %1 файла %2 значений: %3, а должно быть %4, как в строке 1.")
+    case Fault::EmptyLine:
+        return QStringLiteral("Строка %1 файла %2 пуста. Уравнения должны идти подряд, по одному в строке.")
             .arg(refusal.line)
-            .arg(file)
-            .arg(refusal.found)
-            .arg(refusal.expected);
+            .arg(file);
+    case Fault::FirstLine:
+        return QStringLiteral("В строке %1 файла %2 значений: %3, а должно быть %4 (коэффициенты) или %5 "
+                              "(коэффициенты и правая часть), так как уравнений в файле: %4.")
+                   .arg(refusal.line)
+                   .arg(file)
+                   .arg(refusal.found)
+                   .arg(refusal.expected)
+                   .arg(refusal.expected + 1)
+               + asRead(refusal);
+    case Fault::LineLength:
+        return QStringLiteral("В строке %1 файла %2 значений: %3, а должно быть %4, как в первой строке системы.")
+                   .arg(refusal.line)
+                   .arg(file)
+                   .arg(refusal.found)
+                   .arg(refusal.expected)
+               + asRead(refusal);
     }
     return QString();
+}
+
+// Why a file could not be read at all, or nothing.
+QString unread(const platform::ReadFile& input, const QString& file)
+{
+    using Outcome = platform::ReadFile::Outcome;
+    switch (input.outcome) {
+    case Outcome::Read:
+        break;
+    case Outcome::Missing:
+        return QStringLiteral("Файл %1 не найден.").arg(file);
+    case Outcome::Folder:
+        return QStringLiteral("%1 — это папка, а не файл.").arg(file);
+    case Outcome::Pipe:
+        return QStringLiteral("%1 — это именованный канал, а не файл.").arg(file);
+    case Outcome::Socket:
+        return QStringLiteral("%1 — это сокет, а не файл.").arg(file);
+    case Outcome::Device:
+        return QStringLiteral("%1 — это устройство, а не файл.").arg(file);
+    case Outcome::Loop:
+        return QStringLiteral("Файл %1 не удаётся открыть: символические ссылки на него замыкаются в петлю.").arg(file);
+    case Outcome::NoPermission:
+        return QStringLiteral("Файл %1 не удаётся прочитать: нет прав на чтение.").arg(file);
+    case Outcome::TooLarge:
+        return tooLarge(file, input.size);
+    case Outcome::Failed:
+        return QStringLiteral("Файл %1 не удаётся прочитать: ошибка чтения.").arg(file);
+    }
+    return QString();
+}
+
+// The names of the columns that a saved system's first line gives.
+std::vector<std::u16string> columnNames(int n)
+{
+    std::vector<std::u16string> names;
+    for (int j = 1; j <= n; ++j)
+        names.push_back(u"Х" + QString::number(j).toStdU16String());
+    names.push_back(u"b");
+    return names;
+}
+
+// What the grid tells about a file read otherwise than as written. The
+// line of names the program itself writes is no news.
+QString noticeOf(const system_file::System& system)
+{
+    QStringList notes;
+    if (!system.header.empty() && system.header != columnNames(system.n))
+        notes.append(QStringLiteral("Первая строка файла — названия столбцов; она пропущена."));
+    if (!system.convertedMark.empty())
+        notes.append(QStringLiteral("Числа в файле записаны с десятичным разделителем «%1»; он заменён на «%2», как "
+                                    "в региональных настройках.")
+                         .arg(QString::fromStdU16String(system.convertedMark),
+                              QString::fromStdU16String(platform::regionalSettings().decimalSeparator)));
+    return notes.join(u' ');
 }
 
 void refuse(const QString& text)
@@ -74,7 +180,7 @@ QString fromCell(const std::u16string& cell)
 
 void open(QWidget* parent)
 {
-    const QString path = platform::fileDialogs().fileToOpen(parent, OpenTitle, Filters);
+    const QString path = platform::fileDialogs().fileToOpen(parent, OpenTitle, OpenFilters);
     if (!path.isEmpty())
         openFile(path);
 }
@@ -87,29 +193,14 @@ void offerOpening(platform::Form& window)
 
 bool openFile(const QString& path)
 {
-    const QFileInfo info(path);
     const QString file = platform::quotedFileName(path);
-    if (!info.exists()) {
-        refuse(QStringLiteral("Файл %1 не найден.").arg(file));
+    const platform::ReadFile input = platform::readFile(path, static_cast<qint64>(system_file::MaxBytes));
+    if (const QString reason = unread(input, file); !reason.isEmpty()) {
+        refuse(reason);
         return false;
     }
-    if (info.isDir()) {
-        refuse(QStringLiteral("%1 — это папка, а не файл.").arg(file));
-        return false;
-    }
-    if (info.size() > static_cast<qint64>(system_file::MaxBytes)) {
-        refuse(why({system_file::Fault::TooLarge, 0, static_cast<std::size_t>(info.size()), system_file::MaxBytes},
-                   file));
-        return false;
-    }
-    QFile input(path);
-    if (!input.open(QIODevice::ReadOnly)) {
-        refuse(QStringLiteral("Файл %1 не удаётся прочитать: %2.")
-                   .arg(file, info.isReadable() ? QStringLiteral("ошибка чтения") : QStringLiteral("нет прав на чтение")));
-        return false;
-    }
-    const QByteArray bytes = input.read(static_cast<qint64>(system_file::MaxBytes) + 1);
-    const auto read = system_file::read(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const auto read = system_file::read(std::string_view(input.bytes.constData(), static_cast<std::size_t>(input.bytes.size())),
+                                        platform::regionalSettings());
     if (const auto* refusal = std::get_if<system_file::Refusal>(&read)) {
         refuse(why(*refusal, file));
         return false;
@@ -124,6 +215,8 @@ bool openFile(const QString& path)
     }
     for (const auto& cell : system.rightHandSides)
         texts.rightHandSides.push_back(fromCell(cell));
+    texts.notice = noticeOf(system);
+    platform::fileDialogs().startIn(QFileInfo(path).absolutePath());
     openSystemInGrid(texts);
     return true;
 }
@@ -131,20 +224,32 @@ bool openFile(const QString& path)
 void save(QWidget* parent, const SystemTexts& system)
 {
     QString filter;
-    QString path = platform::fileDialogs().fileToSave(parent, SaveTitle, Suggested, Filters, filter);
+    QString path = platform::fileDialogs().fileToSave(parent, SaveTitle, Suggested, {CommaFilter, TabFilter}, filter);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
+    // Comma-separated values in a .csv file, quoted where a cell holds a
+    // comma, as spreadsheets write them and open them with every number in
+    // its cell; tabs in a .tsv or .txt one.
+    QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix.isEmpty()) {
+        suffix = filter == TabFilter ? QStringLiteral("tsv") : QStringLiteral("csv");
+        path += u'.' + suffix;
+    }
+    const Separator separator = suffix == u"tsv" || suffix == u"txt" || suffix == u"tab" ? Separator::Tab : Separator::Comma;
 
-    std::vector<std::vector<std::u16string>> rows;
+    // A first line that names the columns, as the grid and the course name
+    // them: a spreadsheet shows it over the numbers (and Gnumeric, which
+    // guesses each column's decimal mark from its lines after the first,
+    // then reads every number as one), and the program skips it.
+    std::vector<std::vector<std::u16string>> rows = {columnNames(system.n)};
     for (int i = 0; i < system.n; ++i) {
         rows.emplace_back();
         for (const QString& cell : system.coefficients.at(i))
             rows.back().push_back(cell.toStdU16String());
         rows.back().push_back(system.rightHandSides.at(i).toStdU16String());
     }
-    platform::saveFile(path, QByteArray::fromStdString(system_file::write(rows, platform::TextLineEnd)), SaveTitle);
+    platform::saveFile(path, QByteArray::fromStdString(system_file::write(rows, separator, platform::TextLineEnd)),
+                       SaveTitle);
 }
 
 }  // namespace system_files

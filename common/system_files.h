@@ -18,7 +18,7 @@ namespace system_files {
 inline const QString OpenCommand = QStringLiteral("Открыть систему...");
 inline const QString OpenTip = QStringLiteral("Открыть систему уравнений из файла (CSV, TSV или текст)");
 inline const QString SaveCommand = QStringLiteral("Сохранить систему...");
-inline const QString SaveTip = QStringLiteral("Сохранить систему уравнений в файл CSV");
+inline const QString SaveTip = QStringLiteral("Сохранить систему уравнений в файл CSV или TSV");
 
 // Asks for a file and opens the system it holds in the coefficient grid.
 void open(QWidget* parent);

@@ -23,12 +23,14 @@ public:
                                                        filters.join(QStringLiteral(";;")), &filter));
     }
 
+    void startIn(const QString& folder) override { folder_ = folder; }
+
 private:
     // The next dialog opens in the folder of the last file chosen.
     QString remembered(const QString& file)
     {
         if (!file.isEmpty())
-            folder_ = QFileInfo(file).absolutePath();
+            startIn(QFileInfo(file).absolutePath());
         return file;
     }
 

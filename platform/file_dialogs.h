@@ -18,6 +18,9 @@ public:
     // it names a file that exists.
     virtual QString fileToSave(QWidget* parent, const QString& title, const QString& suggested,
                                const QStringList& filters, QString& filter) = 0;
+    // The folder the next dialog opens in, as after a file of it was opened
+    // in other ways (the command line, a file dropped on a window).
+    virtual void startIn(const QString& folder) { Q_UNUSED(folder); }
 };
 
 // The service in force: the toolkit's dialogs unless a test has set its own.

@@ -74,6 +74,10 @@ Rezultat_frm::Rezultat_frm()
         platform::box_menu::addEntry(box, CopyResults, QKeySequence::Copy, [this] { copyResults(); });
         platform::box_menu::addEntry(box, Course, Qt::Key_F2, showCourse);
         platform::box_menu::addEntry(box, RepeatCommand, Qt::Key_F3, openLastSystem);
+        platform::box_menu::addEntry(box, system_files::OpenCommand, QKeySequence::Open,
+                                     [this] { system_files::open(this); });
+        platform::box_menu::addEntry(box, system_files::SaveCommand, QKeySequence::Save,
+                                     [this] { saveSystem(); });
         // The text selected in a box is what Ctrl+C copies; one box holds a selection at a time.
         connect(box, &QLineEdit::selectionChanged, this, [this, box] {
             if (!box->hasSelectedText())
@@ -91,8 +95,8 @@ Rezultat_frm::Rezultat_frm()
     events().onShortcut(QKeySequence::Copy, [this] { copy(); });
     events().onCommand(Course, Qt::Key_F2, CourseTip, showCourse);
     events().onCommand(RepeatCommand, Qt::Key_F3, RepeatTip, openLastSystem);
-    events().onCommand(system_files::SaveCommand, QKeySequence::Save, system_files::SaveTip,
-                       [this] { system_files::save(this, systemFromCopies()); });
+    system_files::offerOpening(*this);
+    events().onCommand(system_files::SaveCommand, QKeySequence::Save, system_files::SaveTip, [this] { saveSystem(); });
     events().onClick(NaBazu_cmd, &Rezultat_frm::NaBazu_cmd_Click);
     events().onClick(Command1, &Rezultat_frm::Command1_Click);
 }
@@ -130,6 +134,11 @@ void Rezultat_frm::show(QLineEdit* box, const QString& text)
 void Rezultat_frm::showCourse()
 {
     platform::windows().show(window::HodResheniya_frm);
+}
+
+void Rezultat_frm::saveSystem()
+{
+    system_files::save(this, acceptedSystem());
 }
 
 // What is selected in a box, or else all the results.

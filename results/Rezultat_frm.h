@@ -29,6 +29,8 @@ private:
     void copy();
     void copyResults();
     static void showCourse();
+    // The system solved, each value as typed, into a file.
+    void saveSystem();
 
     QPushButton* NaBazu_cmd;
     QPushButton* Command1;

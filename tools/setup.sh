@@ -10,14 +10,15 @@ TESKORA_RUN_PACKAGES=(
 
 # And what the whole suite needs beside it (./test.sh): the test and benchmark
 # libraries, the Windows and aarch64 cross compilers with Wine and qemu, the
-# package's checks, and the real-desktop test: an X server, a window manager,
+# package's checks, a spreadsheet that reads a saved system (Gnumeric's
+# ssconvert), and the real-desktop test: an X server, a window manager,
 # keys, the clipboard, the accessibility bus and a screen reader, a Wayland
 # session beside it, and PDF to text.
 TESKORA_TEST_PACKAGES=(
     "${TESKORA_RUN_PACKAGES[@]}"
     libgtest-dev libbenchmark-dev libeigen3-dev
     g++-mingw-w64-x86-64 wine64
-    desktop-file-utils dpkg-dev file lintian appstream man-db poppler-utils
+    desktop-file-utils dpkg-dev file lintian appstream man-db poppler-utils gnumeric
     g++-aarch64-linux-gnu qemu-user
     xvfb openbox xdotool x11-xkb-utils x11-utils xclip dbus at-spi2-core python3-pyatspi orca imagemagick
     weston xwayland

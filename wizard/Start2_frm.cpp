@@ -2,7 +2,6 @@
 
 #include <QKeySequence>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QPushButton>
 
 #include "platform/box_menu.h"
@@ -81,18 +80,14 @@ Start2_frm::Start2_frm()
     }
 }
 
-// The system as it stands: the coefficients as stored, the right-hand sides
-// as typed, each number written by the general rule, and a text that is no
-// number as it is, without the characters that separate cells and lines.
+// The system as it stands: the coefficients as the grid accepted them, the
+// right-hand sides as they are typed, numbers or not.
 void Start2_frm::saveSystem()
 {
-    SystemTexts system = systemFromCopies();
-    for (int i = 1; i <= system.n; ++i) {
-        const QString typed = Text1[i - 1]->text();
-        const auto value = platform::textToNumber(typed);
-        system.rightHandSides[i - 1] =
-            value ? platform::generalText(*value) : QString(typed).replace(QRegularExpression("[;\\t\\r\\n]"), " ");
-    }
+    SystemTexts system = acceptedSystem();
+    system.rightHandSides.clear();
+    for (const auto& row : grid_->texts())
+        system.rightHandSides.push_back(row.front());
     system_files::save(this, system);
 }
 
@@ -142,6 +137,10 @@ void Start2_frm::solve()
         });
     if (!accepted)
         return;
+    std::vector<QString> typed;
+    for (const auto& row : grid_->texts())
+        typed.push_back(row.front());
+    keepAcceptedRightHandSides(std::move(typed));
 
     {
         // Back to the default pointer also when the solver raises an error.

@@ -1,6 +1,9 @@
 #include "wizard/Start_frm.h"
 
+#include <algorithm>
+
 #include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -8,6 +11,7 @@
 #include "platform/control_events.h"
 #include "platform/controls.h"
 #include "platform/tab_order.h"
+#include "platform/twips.h"
 #include "platform/window_service.h"
 #include "common/window_names.h"
 #include "solver/peremennye.h"
@@ -28,6 +32,8 @@ constexpr int GridSide = MaxUnknowns;
 constexpr int GridBoxes = GridSide * GridSide;
 constexpr int NextTabIndex = GridBoxes;
 constexpr int ExitTabIndex = GridBoxes + 1;
+// The least width of the window that shows a notice, in twips: four columns.
+constexpr double NoticeWidth = 1080 * 4 + 120;
 
 }  // namespace
 
@@ -52,6 +58,9 @@ Start_frm::Start_frm()
     Exit_cmd = controls.button(QStringLiteral("Exit_cmd"), QStringLiteral("&Выход"), QStringLiteral("Выход из программы"),
                                1080, 120, 855, 375, ExitTabIndex);
     controls.line(QStringLiteral("Line1"), 120, 600, 2040, 600);
+    Zametka_lbl = controls.label(QStringLiteral("Zametka_lbl"), QString(), 120, 0, 0, 0);
+    Zametka_lbl->setWordWrap(true);
+    Zametka_lbl->hide();
 
     setLeaveButton(Exit_cmd);
     events().onClick(Next_cmd, &Start_frm::Next_cmd_Click);
@@ -83,6 +92,26 @@ void Start_frm::Form_Load()
     tabOrder().setTabIndex(Next_cmd, n * n);
     // A system opened whole: its coefficients, to be checked at "Далее" as if typed.
     grid_->fill(takeWaitingCoefficients());
+    showNotice(takeWaitingNotice());
+}
+
+// How a file was read otherwise than as written, in a line under the grid:
+// told once, without a message to close. The window grows to hold it.
+void Start_frm::showNotice(const QString& notice)
+{
+    if (notice.isEmpty())
+        return;
+    const int n = unknownCount();
+    const double width = std::max(1080.0 * n + 120, NoticeWidth);
+    setOuterSizeTwips(width, 366 * n + 1134);
+    const int margin = platform::twipsToPixels(120);
+    const int textWidth = this->width() - 2 * margin;
+    Zametka_lbl->setText(notice);
+    const int textHeight = Zametka_lbl->heightForWidth(textWidth);
+    Zametka_lbl->setGeometry(margin, this->height(), textWidth, textHeight);
+    Zametka_lbl->show();
+    setOuterSizeTwips(width, 366 * n + 1134 + platform::pixelsToTwips(textHeight + margin));
+    centreOnScreen();
 }
 
 // The check-and-store pass: row by row, each row left to right.
@@ -100,6 +129,7 @@ void Start_frm::Next_cmd_Click()
         });
     if (!accepted)
         return;
+    keepAcceptedCoefficients(grid_->texts());
     platform::windows().unload(this);
     platform::windows().show(window::Start2_frm);
 }

@@ -5,6 +5,7 @@
 #include "platform/form.h"
 
 class BoxGrid;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -22,9 +23,11 @@ private:
     void Next_cmd_LostFocus();
     void Exit_cmd_Click();
     void Text1_LostFocus(int Index);
+    void showNotice(const QString& notice);
 
     std::array<QLineEdit*, 64> Text1;  // the 8 x 8 grid, row by row
     QPushButton* Next_cmd;
     QPushButton* Exit_cmd;
+    QLabel* Zametka_lbl;  // under the grid, only for a system opened from a file read otherwise than as written
     BoxGrid* grid_;
 };

@@ -51,6 +51,16 @@ void BoxGrid::fill(const std::vector<std::vector<QString>>& texts)
     }
 }
 
+std::vector<std::vector<QString>> BoxGrid::texts() const
+{
+    std::vector<std::vector<QString>> texts(rowsInUse());
+    for (int i = 1; i <= rowsInUse(); ++i) {
+        for (int j = 1; j <= columnsInUse(); ++j)
+            texts[i - 1].push_back(box(i, j)->text());
+    }
+    return texts;
+}
+
 int BoxGrid::rowsInUse() const
 {
     return std::min(count_(), static_cast<int>(boxes_.size()));

@@ -38,6 +38,8 @@ public:
 
     // Fills the boxes in use with texts, texts[i - 1][j - 1] into box (i, j).
     void fill(const std::vector<std::vector<QString>>& texts);
+    // The texts of the boxes in use, row by row.
+    std::vector<std::vector<QString>> texts() const;
 
     // How a refused box is reported: the first message, its title, and the
     // second message with its icon.

@@ -11,7 +11,9 @@ bool isBlank(char16_t c)
     return c == u' ' || c == u'\u00A0' || c == u'\u202F' || c == u'\uFEFF';
 }
 
-std::u16string trimmed(std::u16string_view cell)
+}  // namespace
+
+std::u16string trimmedCell(std::u16string_view cell)
 {
     while (!cell.empty() && isBlank(cell.front()))
         cell.remove_prefix(1);
@@ -19,8 +21,6 @@ std::u16string trimmed(std::u16string_view cell)
         cell.remove_suffix(1);
     return std::u16string(cell);
 }
-
-}  // namespace
 
 PastedCells pastedCells(std::u16string_view text)
 {
@@ -39,7 +39,7 @@ PastedCells pastedCells(std::u16string_view text)
         std::vector<std::u16string> row;
         for (std::size_t start = 0;;) {
             const auto next = line.find(separator, start);
-            row.push_back(trimmed(line.substr(start, next == std::u16string_view::npos ? line.npos : next - start)));
+            row.push_back(trimmedCell(line.substr(start, next == std::u16string_view::npos ? line.npos : next - start)));
             if (next == std::u16string_view::npos)
                 break;
             start = next + 1;

@@ -16,6 +16,9 @@ namespace platform {
 using PastedCells = std::vector<std::vector<std::u16string>>;
 PastedCells pastedCells(std::u16string_view text);
 
+// A cell without the blanks around it, as a paste trims it.
+std::u16string trimmedCell(std::u16string_view cell);
+
 // How many cells the rows hold in all.
 std::size_t cellCount(const PastedCells& cells);
 

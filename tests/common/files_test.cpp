@@ -1,4 +1,6 @@
 #include <QDropEvent>
+#include <QLabel>
+#include <QXmlStreamReader>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -7,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "platform/file_dialogs.h"
 #include "platform/regional_settings.h"
@@ -24,7 +27,7 @@ class FilesTest : public QObject, public platform::FileDialogs {
 
     ProgramFixture program;
     QTemporaryDir folder;
-    QString chosen, chosenFilter;
+    QString chosen, chosenFilter, startedIn;
     QStringList filtersOffered;
 
     QString fileToOpen(QWidget*, const QString&, const QStringList& filters) override
@@ -38,6 +41,7 @@ class FilesTest : public QObject, public platform::FileDialogs {
         filter = chosenFilter.isEmpty() ? filters.value(0) : chosenFilter;
         return chosen;
     }
+    void startIn(const QString& folder) override { startedIn = folder; }
 
     // A number under the settings of the run: "1,5" or "1.5".
     static QString local(QString number)
@@ -100,6 +104,7 @@ private slots:
         QTest::newRow("the count step") << 1;
         QTest::newRow("the grid, a value typed") << 2;
         QTest::newRow("the right-hand sides, a value typed") << 3;
+        QTest::newRow("the results") << 4;
     }
 
     void ctrlOInEveryWindowThatHasItOpensTheGridFilled()
@@ -107,12 +112,16 @@ private slots:
         QFETCH(int, step);
         if (step == 1)
             program.goToCount();
-        if (step >= 2)
+        if (step == 2 || step == 3)
             program.goToCoefficients(3);
         if (step == 3) {
             program.typeCoefficients({{"1", "0", "0"}, {"0", "1", "0"}, {"0", "0", "1"}});
             program.click(window::Start_frm, "Next_cmd");
             program.type(window::Start2_frm, program.answer(1), "7");
+        }
+        if (step == 4) {
+            program.solve({{"1", "0"}, {"0", "1"}}, {"1", "2"});
+            QVERIFY(program.activate(window::Rezultat_frm));
         }
         chosen = file("system.csv", local("1,5;-2;3\n4;5;-6,25\n").toUtf8());
         QTest::keyClick(program.focus(), Qt::Key_O, Qt::ControlModifier);
@@ -124,6 +133,45 @@ private slots:
         QCOMPARE(program.focusName(), ProgramFixture::at(window::Start_frm, "Text1(0)"));
         program.click(window::Start_frm, "Next_cmd");
         QCOMPARE(boxes(window::Start2_frm, {0, 1}), QStringList({"3", local("-6,25")}));
+        QVERIFY(program.messages.isEmpty());
+    }
+
+    // A file another program wrote, read otherwise than as written: the grid
+    // says how under its boxes, and grows to show it whole.
+    void aFileReadOtherwiseThanWrittenIsToldInTheGrid_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("mark");  // the file's decimal mark
+        QTest::addColumn<bool>("header");
+        QTest::newRow("numpy's default") << "@exports/numpy_default.txt" << "." << false;
+        QTest::newRow("LibreOffice under Russian settings") << "@exports/libreoffice_ru.csv" << "," << false;
+        QTest::newRow("a header line") << "@exports/header_ru.csv" << "," << true;
+    }
+
+    void aFileReadOtherwiseThanWrittenIsToldInTheGrid()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, mark);
+        QFETCH(bool, header);
+        chosen = this->file("exported.csv", QByteArray::fromStdString(dataBytes(file.toStdString())));
+        QTest::keyClick(program.focus(), Qt::Key_O, Qt::ControlModifier);
+        platform::Form* grid = program.window(window::Start_frm);
+        QVERIFY(grid);
+        const QString own = QString::fromStdU16String(platform::regionalSettings().decimalSeparator);
+        QVERIFY(boxes(window::Start_frm, {0, 9}).join(' ').contains(own));
+        QStringList notes;
+        if (header)
+            notes.append("Первая строка файла — названия столбцов; она пропущена.");
+        if (mark != own)
+            notes.append("Числа в файле записаны с десятичным разделителем «" + mark + "»; он заменён на «" + own
+                         + "», как в региональных настройках.");
+        const auto* notice = grid->findChild<QLabel*>("Zametka_lbl");
+        QCOMPARE(notice->isVisibleTo(grid), !notes.isEmpty());
+        QCOMPARE(notice->text(), notes.join(' '));
+        if (!notes.isEmpty()) {
+            QVERIFY(grid->rect().contains(notice->geometry()));
+            QVERIFY(notice->height() >= notice->heightForWidth(notice->width()));
+        }
         QVERIFY(program.messages.isEmpty());
     }
 
@@ -145,6 +193,10 @@ private slots:
         chosen = folder.filePath(name);
         if (bytes == "folder")
             QDir(folder.path()).mkdir(name);
+        else if (bytes == "fifo")
+            QVERIFY(mkfifo(QFile::encodeName(chosen).constData(), 0600) == 0);
+        else if (bytes == "loop")
+            QVERIFY(QFile::link(chosen, chosen));
         else if (bytes == "large")
             file(name, QByteArray(1024 * 1024 + 1, '1'));
         else if (bytes != "missing")
@@ -162,17 +214,45 @@ private slots:
         program.solve({{local("1,5"), "-2"}, {"1E3", local("0,25")}}, {"3", local("-0,5")});
         chosen = folder.filePath("saved");  // the type's ending is added
         QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(read(chosen + ".csv"), local("1,5;-2;3\n1000;0,25;-0,5\n").toUtf8());
+        const bool comma = local(",") == ",";
+        QCOMPARE(QString::fromUtf8(read(chosen + ".csv")),
+                 comma ? "Х1,Х2,b\n\"1,5\",-2,3\n1E3,\"0,25\",\"-0,5\"\n" : "Х1,Х2,b\n1.5,-2,3\n1E3,0.25,-0.5\n");
         program.click(window::Rezultat_frm, "NaBazu_cmd");
         chosen += ".csv";
         QTest::keyClick(program.focus(), Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(boxes(window::Start_frm, {0, 1, 8, 9}), QStringList({local("1,5"), "-2", "1000", local("0,25")}));
+        QCOMPARE(boxes(window::Start_frm, {0, 1, 8, 9}), QStringList({local("1,5"), "-2", "1E3", local("0,25")}));
+        QVERIFY(!program.window(window::Start_frm)->findChild<QLabel*>("Zametka_lbl")->isVisibleTo(program.window(window::Start_frm)));
         program.click(window::Start_frm, "Next_cmd");
         QCOMPARE(boxes(window::Start2_frm, {0, 1}), QStringList({"3", local("-0,5")}));
-        // From the right-hand sides as typed: a text that is no number stays, without the separators.
-        program.type(window::Start2_frm, program.answer(2), "x;y");
+        // From the right-hand sides as typed, with tabs where the name asks
+        // for them: a text that is no number stays as it is.
+        program.type(window::Start2_frm, program.answer(2), "x;\"y\"");
+        chosen = folder.filePath("saved.tsv");
         QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(read(chosen), local("1,5;-2;3\n1000;0,25;x y\n").toUtf8());
+        QCOMPARE(QString::fromUtf8(read(chosen)), local("Х1\tХ2\tb\n1,5\t-2\t3\n1E3\t0,25\t\"x;\"\"y\"\"\"\n"));
+    }
+
+    // What a spreadsheet makes of a saved system: Gnumeric under the same
+    // settings reads every value into a cell of its own as a number.
+    void aSavedSystemOpensInASpreadsheetWithItsNumbers()
+    {
+        program.solve({{local("1,5"), local("0,25")}, {local("-0,125"), "3"}}, {"-1", local("4,5")});
+        chosen = folder.filePath("spreadsheet.csv");
+        QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
+        QProcess ssconvert;
+        ssconvert.start("ssconvert", {"-T", "Gnumeric_XmlIO:sax:0", chosen, folder.filePath("spreadsheet.gnumeric")});
+        QVERIFY2(ssconvert.waitForFinished(60000) && ssconvert.exitCode() == 0, qPrintable(ssconvert.errorString()));
+        QFile sheet(folder.filePath("spreadsheet.gnumeric"));
+        QVERIFY(sheet.open(QIODevice::ReadOnly));
+        QStringList cells;
+        for (QXmlStreamReader xml(&sheet); !xml.atEnd();) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"Cell") {
+                const QString type = xml.attributes().value("ValueType").toString();
+                cells.append(QString("%1:%2").arg(type == "40" ? "number" : "text", xml.readElementText()));
+            }
+        }
+        QCOMPARE(cells, QStringList({"text:Х1", "text:Х2", "text:b", "number:1.5", "number:0.25", "number:-1",
+                                     "number:-0.125", "number:3", "number:4.5"}));
     }
 
     // Run as a user without the right to write into the folder (as root,
@@ -275,6 +355,7 @@ private slots:
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(main, &drop);
         QCOMPARE(boxes(window::Start_frm, {0, 1, 8, 9}), QStringList({"1", "2", "3", "4"}));
+        QCOMPARE(startedIn, folder.path());  // the next dialog opens where the file was
         program.stop();
         program.start(path);
         QCOMPARE(program.openWindows(), ProgramFixture::names({window::Start_frm}));

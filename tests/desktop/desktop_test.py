@@ -19,6 +19,8 @@
 #
 #     desktop_test.py <teskora binary> <build folder> [--wayland]
 import os
+import resource
+import signal
 import subprocess
 import sys
 import tempfile
@@ -580,35 +582,56 @@ def exit_then_yes_ends_the_program_with_status_0():
     check(status == 0, "the program ended with status %d" % status)
 
 
-def launch(*args, without=()):
+def launch(*args, without=(), file_size_limit=None):
     # The program started as the desktop starts it, with the arguments given and
-    # without the environment variables named.
+    # without the environment variables named; with a limit on the size of the
+    # files it writes (ulimit -f), as a full disk limits them.
     env = {name: value for name, value in LAUNCH[0].items() if name not in without}
-    PROGRAM.append(start([TESKORA, *args], env=env, stderr=open(LAUNCH[1], "a")))
+
+    def limited():
+        if file_size_limit is not None:
+            signal.signal(signal.SIGXFSZ, signal.SIG_IGN)  # a write past it fails instead of ending the program
+            resource.setrlimit(resource.RLIMIT_FSIZE, (file_size_limit, resource.getrlimit(resource.RLIMIT_FSIZE)[1]))
+
+    PROGRAM.append(start([TESKORA, *args], env=env, stderr=open(LAUNCH[1], "a"), preexec_fn=limited))
 
 
 def grid_texts():
     return [text_of(box) for row in grid_boxes() for box in row]
 
 
-def through_file_dialog(title, path):
+def through_file_dialog(title, path, replace=False):
     # Qt's own file dialog: the name box has the focus; the whole path typed there and Enter choose it.
+    # It asks before it names a file that is there; "Да" replaces it.
     window(title)
     wait_for(lambda: focused() and focused()[0] == "text", "the name box of the file dialog")
     key("ctrl+a")
     xdo("type", "--", path)
     key("Return")
-    wait_for(lambda: title not in captions(), "the file dialog to close")
+    if replace:
+        question = wait_for(lambda: next((w for c, w in windows() if w.getRoleName() == "alert"), None),
+                            "the question whether to replace the file")
+        click(find(question, "push button", "Да"))
+    # A message of the program may come up under the same title.
+    wait_for(lambda: not [c for c, w in windows() if c == title and w.getRoleName() != "alert"], "the file dialog to close")
+
+
+# The system as a spreadsheet's CSV has it: commas, a decimal comma in quotes,
+# and a first line of the user's own column names.
+SPREADSHEET_CSV = 'x1,x2,x3,b\n3,1,-1,2\n1,"0,5",1,5\n2,-1,4,12\n'
+SAVED_CSV = 'Х1,Х2,Х3,b\n3,1,-1,2\n1,"0,5",1,5\n2,-1,4,12\n'
 
 
 @scenario
-def a_file_on_the_command_line_starts_at_the_grid_and_goes_on_to_the_answer():
+def a_comma_csv_on_the_command_line_starts_at_the_grid_and_goes_on_to_the_answer():
     path = os.path.join(SCRATCH, "система.csv")
     with open(path, "w", encoding="utf-8") as system:
-        system.write("".join(";".join(row + [b]) + "\n" for row, b in zip(COEFFICIENTS, RIGHT_HAND_SIDES)))
+        system.write(SPREADSHEET_CSV)
     launch(path)
     wait_for_windows([GRID])
     check(grid_texts() == [cell for row in COEFFICIENTS for cell in row], "the grid holds %r" % grid_texts())
+    notice = "Первая строка файла — названия столбцов; она пропущена."
+    check(find(window(GRID), "label", notice) is not None, "the grid does not say that the first line was skipped")
     expect_focus("text", "Коэффициент при Х1, уравнение 1")
     click(control(GRID, "push button", "Далее"))
     answers = [control(ANSWERS, "text", "Ответ уравнения %d" % i) for i in (1, 2, 3)]
@@ -626,7 +649,7 @@ def ctrl_s_in_the_results_saves_the_system_through_the_file_dialog():
     through_file_dialog("Сохранение системы уравнений", path)
     wait_for(lambda: os.path.exists(path), "the saved file")
     saved = open(path, encoding="utf-8").read()
-    check(saved == "3;1;-1;2\n1;0,5;1;5\n2;-1;4;12\n", "the file holds %r" % saved)
+    check(saved == SAVED_CSV, "the file holds %r" % saved)
 
 
 @scenario
@@ -638,6 +661,30 @@ def ctrl_o_on_the_main_window_opens_a_file_through_the_file_dialog():
     wait_for_windows([GRID])
     check(grid_texts() == [cell for row in COEFFICIENTS for cell in row], "the grid holds %r" % grid_texts())
     window_manager_close(GRID, EXIT, ("push button", "Нет"))
+    click(control(EXIT, "push button", "Да"))
+    check(PROGRAM[-1].wait(timeout=5) == 0, "the program did not end with status 0")
+
+
+@scenario
+def a_save_that_a_file_size_limit_stops_leaves_the_old_file_and_says_so():
+    path = os.path.join(SCRATCH, "saved.csv")
+    before = sorted(os.listdir(SCRATCH))
+    launch(path, file_size_limit=16)
+    wait_for_windows([GRID])
+    click(control(GRID, "push button", "Далее"))
+    click(control(ANSWERS, "push button", "Вычислить"))
+    wait_for_windows([RESULTS])
+    key("ctrl+s")
+    through_file_dialog("Сохранение системы уравнений", path, replace=True)
+    message = ("Не удаётся сохранить файл «%s»: запись не удалась (возможно, на диске нет места). Прежний файл, "
+               "если он был, остался без изменений." % path)
+    check(alert(message) == "Сохранение системы уравнений", "the message's title")
+    key("Return")
+    wait_for(no_alert, "the message to close")
+    saved = open(path, encoding="utf-8").read()
+    check(saved == SAVED_CSV, "the old file now holds %r" % saved)
+    check(sorted(os.listdir(SCRATCH)) == before, "a file was left beside it: %r" % os.listdir(SCRATCH))
+    click(control(RESULTS, "push button", "Выход"))
     click(control(EXIT, "push button", "Да"))
     check(PROGRAM[-1].wait(timeout=5) == 0, "the program did not end with status 0")
 

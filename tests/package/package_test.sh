@@ -25,6 +25,11 @@ for file in usr/bin/teskora usr/share/applications/org.teskora.teskora.desktop u
     usr/share/icons/hicolor/32x32/apps/teskora.png usr/share/doc/teskora/copyright usr/share/doc/teskora/changelog.gz; do
     [ -f "$work/root/$file" ] || { echo "missing from the package: $file"; exit 1; }
 done
+# It offers to open what spreadsheets open, and not every plain text file:
+# claimed, text/plain would make it the default for .txt files on a desktop
+# whose only other claimant is a terminal editor.
+mime=$(grep '^MimeType=' "$share/applications/org.teskora.teskora.desktop")
+[ "$mime" = "MimeType=text/csv;text/x-csv;text/tab-separated-values;" ] || { echo "the menu entry claims: $mime"; exit 1; }
 appstreamcli validate --no-net "$share/metainfo/org.teskora.teskora.metainfo.xml"
 for page in "$share/man/man1/teskora.1.gz" "$share/man/ru/man1/teskora.1.gz"; do
     warnings=$(man --warnings -E UTF-8 -l -Tutf8 "$page" 2>&1 >/dev/null)

@@ -193,9 +193,9 @@ private slots:
     {
         QTest::addColumn<QList<QStringList>>("a");
         QTest::addColumn<QString>("from");
-        QTest::addColumn<QStringList>("grid");  // as the general rule writes the stored copies
-        QTest::newRow("after a solve, from the results")
-            << QList<QStringList>{{"3", "4,50"}, {"1", "2"}} << "Rezultat_frm" << QStringList{"3", "4,5", "1", "2"};
+        QTest::addColumn<QStringList>("grid");  // as typed, not as the results write the values
+        QTest::newRow("after a solve, from the results") << QList<QStringList>{{"3", "1,0000000000000002"}, {"1", "2"}}
+                                                         << "Rezultat_frm" << QStringList{"3", "1,0000000000000002", "1", "2"};
         QTest::newRow("after a stop at the pivot, from the main window")
             << QList<QStringList>{{"1", "2"}, {"2", "4"}} << "Baza_frm" << QStringList{"1", "2", "2", "4"};
     }

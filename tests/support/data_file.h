@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <fstream>
+#include <iterator>
 #include <algorithm>
 #include <map>
 #include <optional>
@@ -111,9 +112,16 @@ inline std::u16string dataText(const std::string& field)
 }
 
 // A field of bytes: \xNN is a byte; \t, \r, \n and \\ as usual; everything
-// else stands for itself (UTF-8).
+// else stands for itself (UTF-8). A field "@name" stands for the bytes of the
+// file tests/data/name, as a program wrote it.
 inline std::string dataBytes(const std::string& field)
 {
+    if (field.starts_with('@')) {
+        std::ifstream in(std::string(TESKORA_TEST_DATA) + "/" + field.substr(1), std::ios::binary);
+        if (!in)
+            throw std::runtime_error("no data file " + field);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
     std::string out;
     for (std::size_t k = 0; k < field.size(); ++k) {
         if (field[k] != '\\' || k + 1 == field.size()) {
