@@ -1,15 +1,24 @@
 #pragma once
 
+#include <vector>
+
 #include <QPointer>
 
 #include "platform/form.h"
+#include "results/course_steps.h"
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QSlider;
+class QTabWidget;
+class StepView;
 
-// The course of the last solve, for checking the rotation method by hand:
-// read-only text that can be selected, copied and read line by line, saved
-// as a PDF or text file, and printed.
+// The course of the last solve, for checking the rotation method by hand, in
+// two views: "Текст", read-only text that can be selected, copied and read
+// line by line; and "По шагам", the steps as pictures, one at a time, forward
+// and back by keys, buttons or the slider. Either view is saved (PDF or text)
+// and printed.
 class HodResheniya_frm : public platform::Form {
     Q_OBJECT
 
@@ -17,21 +26,48 @@ public:
     HodResheniya_frm();
 
     void Form_Load() override;
-    // Shown again while open: the course of the solve made since.
+    // Shown again while open: the course of the solve made since, on the
+    // view last chosen.
     void Form_Activate() override;
     void placeOnScreen() override;
+
+    // The step shown, from 0; moves there (within the steps).
+    int step() const { return step_; }
+    void showStep(int step);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Sokhranit_cmd_Click();
     void Pechat_cmd_Click();
     void Zakryt_cmd_Click();
+    void Vid_tab_CurrentChanged(int index);
+    void copy();
+    bool showingSteps() const;
     QStringList lines() const;
+    // What a step says: "Шаг k из N. " and its words.
+    QString spoken(int step) const;
+    // The steps on paper: each its heading, picture and words.
+    QStringList stepsAsText() const;
     // The course of the last solve, its table rows no wider than width.
     static QStringList courseOfLastSolve(std::size_t width);
+    void growForSteps();
 
+    QTabWidget* Vid_tab;
     QPlainTextEdit* Hod_txt;
+    QLabel* Shag_lbl;
+    StepView* Shag_pic;
+    QLabel* Shag_txt;
+    QPushButton* Pervyi_cmd;
+    QPushButton* Predydushchii_cmd;
+    QPushButton* Sleduyushchii_cmd;
+    QPushButton* Poslednii_cmd;
+    QSlider* Shag_sld;
     QPushButton* Sokhranit_cmd;
     QPushButton* Pechat_cmd;
     QPushButton* Zakryt_cmd;
     QPointer<QWidget> beside_;  // the window the user worked in when the course opened
+    std::vector<CourseStep> steps_;
+    int step_ = 0;
 };

@@ -17,6 +17,7 @@
 #include "common/window_names.h"
 #include "solver/error_figure.h"
 #include "solver/peremennye.h"
+#include "common/course_view.h"
 #include "common/opened_system.h"
 #include "common/system_files.h"
 
@@ -73,6 +74,8 @@ Rezultat_frm::Rezultat_frm()
         box->setFocusProxy(NaBazu_cmd);
         platform::box_menu::addEntry(box, CopyResults, QKeySequence::Copy, [this] { copyResults(); });
         platform::box_menu::addEntry(box, Course, Qt::Key_F2, showCourse);
+        platform::box_menu::addEntry(box, CourseStepsCommand, Qt::SHIFT | Qt::Key_F2,
+                                     [] { ::showCourse(CourseView::Steps); });
         platform::box_menu::addEntry(box, RepeatCommand, Qt::Key_F3, openLastSystem);
         platform::box_menu::addEntry(box, system_files::OpenCommand, QKeySequence::Open,
                                      [this] { system_files::open(this); });
@@ -94,6 +97,8 @@ Rezultat_frm::Rezultat_frm()
     setHelpTopic(help::Results);
     events().onShortcut(QKeySequence::Copy, [this] { copy(); });
     events().onCommand(Course, Qt::Key_F2, CourseTip, showCourse);
+    events().onCommand(CourseStepsCommand, Qt::SHIFT | Qt::Key_F2, CourseStepsTip,
+                       [] { ::showCourse(CourseView::Steps); });
     events().onCommand(RepeatCommand, Qt::Key_F3, RepeatTip, openLastSystem);
     system_files::offerOpening(*this);
     events().onCommand(system_files::SaveCommand, QKeySequence::Save, system_files::SaveTip, [this] { saveSystem(); });

@@ -1,6 +1,8 @@
 #include "results/course_paper.h"
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include <QBuffer>
@@ -14,6 +16,7 @@
 #include "platform/regional_settings.h"
 #include "platform/runtime/application_data.h"
 #include "platform/saved_file.h"
+#include "results/step_picture.h"
 
 namespace {
 
@@ -88,47 +91,156 @@ QPageLayout coursePageLayout(const QStringList& lines)
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, Margins, QPageLayout::Millimeter);
 }
 
+// The frame of the course's pages: the title and the date at the head of
+// each, over a rule, and its number at its foot; and the room left between.
+class Pages {
+public:
+    Pages(QPagedPaintDevice& paper, QPainter& painter, const QDate& date)
+        : paper_(paper),
+          painter_(painter),
+          page_(QPointF(), paper.pageLayout().paintRectPixels(paper.logicalDpiX()).size()),
+          title_(platform::fromUtf8(platform::applicationTitle()) + QStringLiteral(". Ход решения")),
+          day_(QLocale(QLocale::Russian, QLocale::Russia).toString(date, QStringLiteral("d MMMM yyyy")))
+    {
+        heading_.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+        heading_.setPointSizeF(10);
+        headingHeight_ = QFontMetricsF(heading_, &paper).height();
+    }
+
+    const QRectF& page() const { return page_; }
+    // Where the content of a page goes.
+    QRectF room() const { return page_.adjusted(0, headingHeight_ * 2, 0, -headingHeight_ * 2); }
+
+    // Begins page number of count, framed.
+    void begin(std::size_t number, std::size_t count)
+    {
+        if (number > 1)
+            paper_.newPage();
+        painter_.save();
+        painter_.setFont(heading_);
+        painter_.setPen(Qt::black);
+        const QRectF headingLine(page_.left(), page_.top(), page_.width(), headingHeight_);
+        painter_.drawText(headingLine, Qt::AlignLeft | Qt::AlignVCenter, title_);
+        painter_.drawText(headingLine, Qt::AlignRight | Qt::AlignVCenter, day_);
+        painter_.drawLine(QPointF(page_.left(), headingLine.bottom() + headingHeight_ / 2),
+                          QPointF(page_.right(), headingLine.bottom() + headingHeight_ / 2));
+        painter_.drawText(QRectF(page_.left(), page_.bottom() - headingHeight_, page_.width(), headingHeight_),
+                          Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("Страница %1 из %2").arg(number).arg(count));
+        painter_.restore();
+    }
+
+private:
+    QPagedPaintDevice& paper_;
+    QPainter& painter_;
+    QRectF page_;
+    QFont heading_;
+    qreal headingHeight_ = 0;
+    QString title_, day_;
+};
+
 void paintCourse(QPagedPaintDevice& paper, const QStringList& lines, const QDate& date)
 {
     QPainter painter(&paper);
-    const QRectF page(QPointF(), paper.pageLayout().paintRectPixels(paper.logicalDpiX()).size());
-    QFont heading;
-    heading.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    heading.setPointSizeF(10);
-    const qreal across = page.width() * 72 / paper.logicalDpiX();
+    Pages pages(paper, painter, date);
+    const QRectF room = pages.room();
+    const qreal across = room.width() * 72 / paper.logicalDpiX();
     const QFont course = courseFontOfSize(
         std::clamp(CourseSize * across / std::max<qreal>(widestLine(lines), 1), SmallestSize, CourseSize));
-    const QFontMetricsF headingMetrics(heading, &paper), courseMetrics(course, &paper);
-    const qreal top = headingMetrics.height() * 2;
-    const qreal bottom = headingMetrics.height() * 2;
-    const int perPage = std::max(1, static_cast<int>((page.height() - top - bottom) / courseMetrics.lineSpacing()));
-    const std::vector<QStringList> pages = pagesOf(lines, perPage);
-    const QString title = platform::fromUtf8(platform::applicationTitle()) + QStringLiteral(". Ход решения");
-    const QString day = QLocale(QLocale::Russian, QLocale::Russia).toString(date, QStringLiteral("d MMMM yyyy"));
-
-    for (std::size_t number = 1; number <= pages.size(); ++number) {
-        if (number > 1)
-            paper.newPage();
-        painter.setFont(heading);
-        const QRectF headingLine(page.left(), page.top(), page.width(), headingMetrics.height());
-        painter.drawText(headingLine, Qt::AlignLeft | Qt::AlignVCenter, title);
-        painter.drawText(headingLine, Qt::AlignRight | Qt::AlignVCenter, day);
-        painter.drawLine(QPointF(page.left(), headingLine.bottom() + headingMetrics.height() / 2),
-                         QPointF(page.right(), headingLine.bottom() + headingMetrics.height() / 2));
-        painter.drawText(QRectF(page.left(), page.bottom() - headingMetrics.height(), page.width(),
-                                headingMetrics.height()),
-                         Qt::AlignHCenter | Qt::AlignVCenter,
-                         QStringLiteral("Страница %1 из %2").arg(number).arg(pages.size()));
+    const QFontMetricsF courseMetrics(course, &paper);
+    const int perPage = std::max(1, static_cast<int>(room.height() / courseMetrics.lineSpacing()));
+    const std::vector<QStringList> texts = pagesOf(lines, perPage);
+    for (std::size_t number = 1; number <= texts.size(); ++number) {
+        pages.begin(number, texts.size());
         painter.setFont(course);
-        qreal baseline = page.top() + top + courseMetrics.ascent();
-        for (const QString& line : pages[number - 1]) {
-            painter.drawText(QPointF(page.left(), baseline), line);
+        qreal baseline = room.top() + courseMetrics.ascent();
+        for (const QString& line : texts[number - 1]) {
+            painter.drawText(QPointF(room.left(), baseline), line);
             baseline += courseMetrics.lineSpacing();
         }
     }
 }
 
-QByteArray courseAsPdf(const QStringList& lines, const QDate& date, const QPageLayout& layout)
+QPageLayout stepsPageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, Margins, QPageLayout::Millimeter);
+}
+
+void paintSteps(QPagedPaintDevice& paper, const std::vector<CourseStep>& steps, const QDate& date)
+{
+    QPainter painter(&paper);
+    Pages pages(paper, painter, date);
+    const QRectF room = pages.room();
+    const QFont words = courseFont();
+    QFont heading = words;
+    heading.setBold(true);
+    const QFontMetricsF wordMetrics(words, &paper), headingMetrics(heading, &paper);
+    const qreal gap = wordMetrics.lineSpacing();
+
+    // Each step a block: its heading, its picture, its words. A block starts
+    // a page where it does not fit on the rest of the one before.
+    struct Block {
+        QString heading, text;
+        std::unique_ptr<StepPicture> picture;
+        qreal textHeight = 0, height = 0;
+        std::size_t page = 1;
+    };
+    std::vector<Block> blocks;
+    qreal used = 0;
+    std::size_t page = 1;
+    for (std::size_t k = 0; k < steps.size(); ++k) {
+        Block block;
+        block.heading = QStringLiteral("Шаг %1 из %2: ").arg(k + 1).arg(steps.size())
+                        + QString::fromStdU16String(steps[k].title);
+        QStringList lines;
+        for (const auto& line : steps[k].text)
+            lines.append(QString::fromStdU16String(line));
+        block.text = lines.join(u'\n');
+        block.textHeight = wordMetrics.boundingRect(QRectF(0, 0, room.width(), 1e6), Qt::TextWordWrap, block.text).height();
+        const qreal pictureRoom = room.height() - headingMetrics.lineSpacing() - block.textHeight - 2 * gap;
+        block.picture = std::make_unique<StepPicture>(steps[k], QSizeF(room.width(), std::max<qreal>(pictureRoom, gap)),
+                                                      words, &paper, platform::regionalSettings());
+        block.height = headingMetrics.lineSpacing() + block.picture->size().height() + gap + block.textHeight + gap;
+        if (used > 0 && used + block.height > room.height()) {
+            ++page;
+            used = 0;
+        }
+        block.page = page;
+        used += block.height;
+        blocks.push_back(std::move(block));
+    }
+
+    QPalette paperColours;  // black on white, whatever the screen's theme
+    paperColours.setColor(QPalette::Text, Qt::black);
+    paperColours.setColor(QPalette::Base, Qt::white);
+    paperColours.setColor(QPalette::AlternateBase, QColor(240, 240, 240));
+    paperColours.setColor(QPalette::Mid, QColor(160, 160, 160));
+    paperColours.setColor(QPalette::Highlight, QColor(0, 90, 200));
+    paperColours.setColor(QPalette::HighlightedText, Qt::white);
+    qreal top = room.top();
+    for (std::size_t k = 0; k < blocks.size(); ++k) {
+        if (k == 0 || blocks[k].page != blocks[k - 1].page) {
+            pages.begin(blocks[k].page, page);
+            top = room.top();
+        }
+        const Block& block = blocks[k];
+        painter.setFont(heading);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(room.left(), top, room.width(), headingMetrics.lineSpacing()),
+                         Qt::AlignLeft | Qt::AlignVCenter, block.heading);
+        top += headingMetrics.lineSpacing();
+        block.picture->paint(painter, QPointF(room.left(), top), paperColours);
+        top += block.picture->size().height() + gap;
+        painter.setFont(words);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(room.left(), top, room.width(), block.textHeight), Qt::TextWordWrap, block.text);
+        top += block.textHeight + gap;
+    }
+}
+
+namespace {
+
+// A PDF document of the pages that paint paints, on the page layout given.
+QByteArray pdfOf(const QPageLayout& layout, const std::function<void(QPagedPaintDevice&)>& paint)
 {
     QByteArray pdf;
     QBuffer buffer(&pdf);
@@ -137,10 +249,46 @@ QByteArray courseAsPdf(const QStringList& lines, const QDate& date, const QPageL
         QPdfWriter writer(&buffer);
         writer.setTitle(QStringLiteral("Ход решения"));
         writer.setCreator(platform::fromUtf8(platform::applicationTitle()));
-        writer.setPageLayout(layout.isValid() ? layout : coursePageLayout(lines));
-        paintCourse(writer, lines, date);
+        writer.setPageLayout(layout);
+        paint(writer);
     }
     return pdf;
+}
+
+// The layout the print dialog left, with the course's margins.
+QPageLayout printedLayout(QPrinter& printer)
+{
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    layout.setMinimumMargins(QMarginsF());
+    layout.setMargins(Margins);
+    return layout;
+}
+
+// Printing into a PDF file is a save: whole or not at all.
+bool printInto(QPrinter& printer, const QString& title, const std::function<QByteArray(const QPageLayout&)>& pdf,
+               const std::function<void(QPagedPaintDevice&)>& paint)
+{
+    const QPageLayout layout = printedLayout(printer);
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return platform::saveFile(printer.outputFileName(), pdf(layout), title);
+    printer.setPageMargins(Margins, QPageLayout::Millimeter);
+    paint(printer);
+    return true;
+}
+
+}  // namespace
+
+QByteArray courseAsPdf(const QStringList& lines, const QDate& date, const QPageLayout& layout)
+{
+    return pdfOf(layout.isValid() ? layout : coursePageLayout(lines),
+                 [&](QPagedPaintDevice& paper) { paintCourse(paper, lines, date); });
+}
+
+QByteArray stepsAsPdf(const std::vector<CourseStep>& steps, const QDate& date, const QPageLayout& layout)
+{
+    return pdfOf(layout.isValid() ? layout : stepsPageLayout(),
+                 [&](QPagedPaintDevice& paper) { paintSteps(paper, steps, date); });
 }
 
 QByteArray courseAsText(const QStringList& lines)
@@ -151,14 +299,14 @@ QByteArray courseAsText(const QStringList& lines)
 
 bool printCourse(QPrinter& printer, const QStringList& lines, const QDate& date, const QString& title)
 {
-    // The paper and the way round the user chose, with the course's margins.
-    QPageLayout layout = printer.pageLayout();
-    layout.setUnits(QPageLayout::Millimeter);
-    layout.setMinimumMargins(QMarginsF());
-    layout.setMargins(Margins);
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-        return platform::saveFile(printer.outputFileName(), courseAsPdf(lines, date, layout), title);
-    printer.setPageMargins(Margins, QPageLayout::Millimeter);
-    paintCourse(printer, lines, date);
-    return true;
+    return printInto(
+        printer, title, [&](const QPageLayout& layout) { return courseAsPdf(lines, date, layout); },
+        [&](QPagedPaintDevice& paper) { paintCourse(paper, lines, date); });
+}
+
+bool printSteps(QPrinter& printer, const std::vector<CourseStep>& steps, const QDate& date, const QString& title)
+{
+    return printInto(
+        printer, title, [&](const QPageLayout& layout) { return stepsAsPdf(steps, date, layout); },
+        [&](QPagedPaintDevice& paper) { paintSteps(paper, steps, date); });
 }

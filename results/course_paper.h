@@ -1,8 +1,12 @@
 #pragma once
 
+#include <vector>
+
 #include <QDate>
 #include <QPageLayout>
 #include <QStringList>
+
+#include "results/course_steps.h"
 
 class QPagedPaintDevice;
 class QPrinter;
@@ -35,6 +39,14 @@ QByteArray courseAsText(const QStringList& lines);
 // into a PDF file is a save: the file is written whole or not at all, and a
 // failure is reported under title. False when nothing was printed.
 bool printCourse(QPrinter& printer, const QStringList& lines, const QDate& date, const QString& title);
+
+// The steps of the course on paper: each its heading ("Шаг k из N"), its
+// picture and its words, a step never cut by a page break; on A4 upright,
+// with the course's heading and page numbers.
+QPageLayout stepsPageLayout();
+void paintSteps(QPagedPaintDevice& paper, const std::vector<CourseStep>& steps, const QDate& date);
+QByteArray stepsAsPdf(const std::vector<CourseStep>& steps, const QDate& date, const QPageLayout& layout = {});
+bool printSteps(QPrinter& printer, const std::vector<CourseStep>& steps, const QDate& date, const QString& title);
 
 // The fixed-width font the course is shown and printed in.
 QFont courseFont();

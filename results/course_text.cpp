@@ -4,6 +4,8 @@
 
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/utf8.h"
+#include "results/course_words.h"
+#include "results/solve_record.h"
 #include "results/text_grid.h"
 #include "solver/error_figure.h"
 #include "solver/yadro.h"
@@ -13,63 +15,17 @@ namespace {
 using Branch = RotationObserver::Branch;
 using Text = std::u16string;
 
-// What the kernel tells, kept until the course is written.
-class Recorder final : public RotationObserver {
-public:
-    struct Rotation {
-        int i = 0, j = 0;
-        bool made = false;
-        Step step{};
-        std::vector<std::pair<int, std::pair<double, double>>> rows;  // row k: A(k,i), A(k,j)
-    };
-    struct BackRotation {
-        int i, j;
-        double t, c, s, xi, xj;
-    };
-
-    std::vector<Rotation> rotations;
-    std::vector<std::vector<double>> triangle;
-    std::vector<std::pair<double, double>> substitutions;  // pivot, y
-    std::optional<std::pair<int, double>> failedPivot;
-    std::vector<BackRotation> backRotations;
-    std::vector<double> x;
-
-    void noRotation(int i, int j) override { rotations.push_back({i, j, false, {}, {}}); }
-    void rotation(const Step& step) override { rotations.push_back({step.i, step.j, true, step, {}}); }
-    void rowRotated(int k, double columnI, double columnJ) override
-    {
-        rotations.back().rows.push_back({k, {columnI, columnJ}});
-    }
-    void rotated(const AugmentedMatrix& A, int n) override
-    {
-        for (int i = 1; i <= n; ++i) {
-            triangle.emplace_back();
-            for (int j = 1; j <= n; ++j)
-                triangle.back().push_back(A(i, j).value());
-        }
-    }
-    void substitution(int, double pivot, double y) override { substitutions.push_back({pivot, y}); }
-    void pivotBelowThreshold(int j, double pivot) override { failedPivot = {j, pivot}; }
-    void backRotation(int i, int j, double t, double c, double s, double xi, double xj) override
-    {
-        backRotations.push_back({i, j, t, c, s, xi, xj});
-    }
-    void solution(const EquationVector& solved, int n) override
-    {
-        for (int j = 1; j <= n; ++j)
-            x.push_back(solved(j).value());
-    }
-};
-
-Text index(int i)
+// The unknowns of a solve, as the error figure takes them.
+EquationVector xOf(const SolveRecord& record, int n)
 {
-    return platform::utf16(std::to_string(i));
+    EquationVector x;
+    for (int j = 1; j <= n; ++j)
+        x(j) = record.x.at(static_cast<std::size_t>(j - 1));
+    return x;
 }
 
-Text cell(int i, int j)
-{
-    return u"(" + index(i) + u"," + index(j) + u")";
-}
+using course_words::cell;
+using course_words::index;
 
 class CourseWriter {
 public:
@@ -110,7 +66,7 @@ public:
         grid(table);
     }
 
-    void rotations(const std::vector<Recorder::Rotation>& rotations)
+    void rotations(const std::vector<SolveRecord::Rotation>& rotations)
     {
         paragraph({u"Вращения столбцов, строка за строкой. Вращение (i,j) поворачивает столбцы i и j",
                    u"так, что клетка A(i,j) справа от диагонали становится нулём:",
@@ -124,16 +80,14 @@ public:
                    u"p становится новым A(i,i), t записывается в клетку A(i,j), а в каждой",
                    u"строке k ниже i из прежних значений:",
                    u"  A(k,i) := s·A(k,j) + c·A(k,i); A(k,j) := c·A(k,j) − s·A(k,i)."});
-        for (const Recorder::Rotation& rotation : rotations) {
+        for (const SolveRecord::Rotation& rotation : rotations) {
             const Text name = u"Вращение " + cell(rotation.i, rotation.j) + u": ";
             if (!rotation.made) {
                 paragraph({name + u"d = 0, вращение не нужно."});
                 continue;
             }
             const RotationObserver::Step& step = rotation.step;
-            paragraph({name + (step.branch == Branch::ZeroPivot       ? u"e = 0, поворот на 90°."
-                               : step.branch == Branch::CellNotSmaller ? u"|d| ≥ |e|, m = e/d."
-                                                                       : u"|d| < |e|, m = d/e.")});
+            paragraph({name + course_words::branch(step.branch)});
             TextGrid values(TextGrid::Align::Left);
             values.row(Text(), {u"d = " + number(step.d), u"e = " + number(step.e)});
             if (step.branch != Branch::ZeroPivot)
@@ -173,7 +127,7 @@ public:
         grid(tangents);
     }
 
-    void substitution(const Recorder& course, double threshold)
+    void substitution(const SolveRecord& course, double threshold)
     {
         paragraph({u"Прямая подстановка L·y = b: y(j) = (b(j) − Σ L(j,k)·y(k))/L(j,j), k < j;",
                    u"каждый ведущий элемент L(j,j) сравнивается по модулю с порогом " + number(threshold) + u":"});
@@ -192,14 +146,14 @@ public:
         }
     }
 
-    void backRotations(const Recorder& course)
+    void backRotations(const SolveRecord& course)
     {
         paragraph({u"Обратные вращения, в обратном порядке: x = G1·G2·…·y. Для вращения (i,j)",
                    u"t берётся из клетки A(i,j); c = (1 − t²)/(1 + t²); s = 2t/(1 + t²);",
                    u"из прежних значений x(i) := c·x(i) − s·x(j); x(j) := s·x(i) + c·x(j):"});
         TextGrid table;
         table.row(Text(), {u"t", u"c", u"s", u"x(i)", u"x(j)"});
-        for (const Recorder::BackRotation& r : course.backRotations)
+        for (const SolveRecord::BackRotation& r : course.backRotations)
             table.row(cell(r.i, r.j), {number(r.t), number(r.c), number(r.s), number(r.xi), number(r.xj)});
         grid(table);
         if (course.x.empty())
@@ -241,23 +195,10 @@ std::vector<std::u16string> courseOfSolve(const CoefficientMatrix& a, const Equa
 {
     CourseWriter course(format, n, width);
     course.system(a, b, threshold);
-    AugmentedMatrix A;
-    for (int i = 1; i <= n; ++i) {
-        for (int j = 1; j <= n; ++j)
-            A(i, j) = a(i, j);
-        A(i, n + 1) = b(i);
-    }
     // Everything the kernel told is written, also when it stopped at a pivot
     // or at a run-time error part of the way.
-    Recorder recorded;
-    EquationVector x;
-    bool solved = false;
-    std::optional<platform::RuntimeError> stopped;
-    try {
-        solveByRotations(A, x, n, threshold, solved, recorded);
-    } catch (const platform::RuntimeError& error) {
-        stopped = error;
-    }
+    const SolveRecord recorded = recordSolve(a, b, n, threshold);
+    std::optional<platform::RuntimeError> stopped = recorded.stopped;
     course.rotations(recorded.rotations);
     if (!recorded.triangle.empty()) {
         course.triangle(recorded.triangle);
@@ -266,8 +207,8 @@ std::vector<std::u16string> courseOfSolve(const CoefficientMatrix& a, const Equa
     if (!recorded.backRotations.empty())
         course.backRotations(recorded);
     try {
-        if (solved && !stopped)
-            course.check(a, b, x);
+        if (recorded.solved && !stopped)
+            course.check(a, b, xOf(recorded, n));
     } catch (const platform::RuntimeError& error) {
         stopped = error;
     }

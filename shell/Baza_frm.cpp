@@ -9,6 +9,7 @@
 #include "platform/window_service.h"
 #include "common/window_names.h"
 #include "solver/peremennye.h"
+#include "common/course_view.h"
 #include "common/opened_system.h"
 #include "common/system_files.h"
 
@@ -43,6 +44,8 @@ Baza_frm::Baza_frm()
     // threshold: its course, and its system again; before any solve, nothing.
     Course_cmd = events().onCommand(CourseCommand, Qt::Key_F2, CourseTip,
                                     [] { platform::windows().show(window::HodResheniya_frm); });
+    CourseSteps_cmd = events().onCommand(CourseStepsCommand, Qt::SHIFT | Qt::Key_F2, CourseStepsTip,
+                                         [] { showCourse(CourseView::Steps); });
     Repeat_cmd = events().onCommand(RepeatCommand, Qt::Key_F3, RepeatTip, openLastSystem);
     system_files::offerOpening(*this);
     events().onClick(Start_cmd, &Baza_frm::Start_cmd_Click);
@@ -55,6 +58,7 @@ void Baza_frm::Form_Load()
     centreOnScreen();
     const bool solvedBefore = peremennye().tochnost != 0.0;
     Course_cmd->setEnabled(solvedBefore);
+    CourseSteps_cmd->setEnabled(solvedBefore);
     Repeat_cmd->setEnabled(solvedBefore);
 }
 

@@ -24,5 +24,6 @@ private:
     QPushButton* Start_cmd;
     QPushButton* Exit_cmd;
     QAction* Course_cmd;
+    QAction* CourseSteps_cmd;
     QAction* Repeat_cmd;
 };

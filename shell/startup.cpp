@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "common/course_view.h"
 #include "platform/accessibility.h"
 #include "platform/pictures.h"
 #include "platform/regional_settings.h"
@@ -101,6 +102,8 @@ void startProgram(const QString& file)
     loadQtTranslation();
     platform::presentWindowsToAssistiveTechnology();
 
+    // A run opens the course on its text until the user chooses its steps.
+    lastCourseView() = CourseView::Text;
     platform::WindowService& service = platform::windows();
     service.restart();
     registerWindows(service);

@@ -19,11 +19,11 @@
 
 namespace {
 
-bool grab(platform::WindowName name, const QDir& out)
+bool grab(platform::WindowName name, const QDir& out, const QString& file = QString())
 {
     platform::Form* form = ProgramDriver::window(name);
     QApplication::processEvents();
-    return form && form->grab().save(out.filePath(name.toString() + ".png"));
+    return form && form->grab().save(out.filePath((file.isEmpty() ? name.toString() : file) + ".png"));
 }
 
 }  // namespace
@@ -63,6 +63,10 @@ int main(int argc, char** argv)
     ok &= grab(window::Rezultat_frm, out);
     QTest::keyClick(ProgramDriver::focus(), Qt::Key_F2);
     ok &= grab(window::HodResheniya_frm, out);
+    // The steps: the first rotation, of columns 1 and 2.
+    QTest::keyClick(ProgramDriver::focus(), Qt::Key_Tab, Qt::ControlModifier);
+    QTest::keyClick(ProgramDriver::focus(), Qt::Key_Right);
+    ok &= grab(window::HodResheniya_frm, out, QStringLiteral("HodResheniya_frm_steps"));
     for (const QString& message : program.messages)
         std::fprintf(stderr, "message: %s\n", qPrintable(message));
     program.end();

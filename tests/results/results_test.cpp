@@ -1,8 +1,15 @@
+#include <QClipboard>
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSlider>
+#include <QTabWidget>
 
 #include "platform/runtime/runtime_error.h"
+#include "platform/regional_settings.h"
+#include "results/step_view.h"
 #include "support/program_fixture.h"
 
 // The results screen: cut to n, the unknowns and the error figure as the
@@ -34,6 +41,21 @@ class ResultsTest : public QObject {
     {
         platform::Form* window = ProgramFixture::window(window::HodResheniya_frm);
         return window ? window->findChild<QPlainTextEdit*>("Hod_txt") : nullptr;
+    }
+
+    template <class Control>
+    static Control* inCourse(const char* name)
+    {
+        return ProgramFixture::window(window::HodResheniya_frm)->findChild<Control*>(name);
+    }
+
+    // The worked example solved and its course open from the results, active.
+    void openCourseOfTheWorkedExample(Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        program.solve({{"3", "4"}, {"1", "2"}}, {"7", "3"});
+        QVERIFY(program.activate(window::Rezultat_frm));
+        QTest::keyClick(program.focus(), Qt::Key_F2, modifiers);
+        QVERIFY(program.activate(window::HodResheniya_frm));
     }
 
 private slots:
@@ -158,6 +180,115 @@ private slots:
         QTest::keyClick(program.focus(), Qt::Key_F2);
         QApplication::processEvents();
         QCOMPARE(course()->horizontalScrollBar()->maximum(), 0);
+    }
+
+    // The steps by keys, buttons and the slider; each step told to a screen
+    // reader as "Шаг k из N. " and its words; the view last chosen kept.
+    void theStepsGoForwardAndBackByKeysAndAreTold()
+    {
+        openCourseOfTheWorkedExample();
+        auto* views = inCourse<QTabWidget>("Vid_tab");
+        QCOMPARE(views->tabText(0), QString("Текст"));
+        QCOMPARE(views->tabText(1), QString("По шагам"));
+        QCOMPARE(views->currentIndex(), 0);
+        QTest::keyClick(program.focus(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(views->currentIndex(), 1);
+        QCOMPARE(program.focusName(), ProgramFixture::at(window::HodResheniya_frm, "Shag_pic"));
+        auto* label = inCourse<QLabel>("Shag_lbl");
+        auto* picture = inCourse<StepView>("Shag_pic");
+        QCOMPARE(label->text(), QString("Шаг 1 из 6: Система, как она введена"));
+        QVERIFY(!inCourse<QPushButton>("Predydushchii_cmd")->isEnabled());
+        QTest::keyClick(program.focus(), Qt::Key_Right);
+        QCOMPARE(label->text(), QString("Шаг 2 из 6: Вращение (1,2)"));
+        const QString told = picture->accessibleDescription();
+        QVERIFY2(told.startsWith("Шаг 2 из 6. Вращение (1,2): |d| ≥ |e|, m = e/d. d = A(1,2) = 4; e = A(1,1) = 3")
+                     && told.contains("φ = 2·arctg t = 53,13°"),
+                 qPrintable(told));
+        QCOMPARE(picture->accessibleName(), QString("Шаг 2 из 6"));
+        QStringList reached;
+        for (const Qt::Key key : {Qt::Key_End, Qt::Key_Left, Qt::Key_PageUp, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_Right}) {
+            QTest::keyClick(program.focus(), key);
+            reached.append(label->text().section(':', 0, 0));
+        }
+        QCOMPARE(reached, QStringList({"Шаг 6 из 6", "Шаг 5 из 6", "Шаг 4 из 6", "Шаг 1 из 6", "Шаг 2 из 6",
+                                       "Шаг 3 из 6"}));
+        program.click(window::HodResheniya_frm, "Poslednii_cmd");
+        QCOMPARE(inCourse<QSlider>("Shag_sld")->value(), 6);
+        QVERIFY(!inCourse<QPushButton>("Sleduyushchii_cmd")->isEnabled());
+        program.click(window::HodResheniya_frm, "Predydushchii_cmd");
+        inCourse<QSlider>("Shag_sld")->setValue(2);
+        QCOMPARE(label->text(), QString("Шаг 2 из 6: Вращение (1,2)"));
+        // Closed and opened again: on the steps, the view last chosen.
+        QTest::keyClick(program.focus(), Qt::Key_Escape);
+        QVERIFY(program.activate(window::Rezultat_frm));
+        QTest::keyClick(program.focus(), Qt::Key_F2);
+        QCOMPARE(inCourse<QTabWidget>("Vid_tab")->currentIndex(), 1);
+        QVERIFY(program.activate(window::HodResheniya_frm));
+        QTest::keyClick(program.focus(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(inCourse<QTabWidget>("Vid_tab")->currentIndex(), 0);
+    }
+
+    // Ctrl+C in the text copies the selection, or the whole course when
+    // nothing is selected; in the steps, the words of the step shown.
+    void ctrlCCopiesWhatEachViewShows()
+    {
+        openCourseOfTheWorkedExample(Qt::ShiftModifier);
+        QCOMPARE(inCourse<QTabWidget>("Vid_tab")->currentIndex(), 1);  // Shift+F2 opens the steps
+        QTest::keyClick(program.focus(), Qt::Key_Right);
+        QTest::keyClick(program.focus(), Qt::Key_C, Qt::ControlModifier);
+        const QString step = QGuiApplication::clipboard()->text();
+        QVERIFY2(step.startsWith("Шаг 2 из 6: Вращение (1,2)\nВращение (1,2): |d| ≥ |e|, m = e/d.\n")
+                     && step.endsWith("строка 2: A(2,1) = 2,2; A(2,2) = 0,4."),
+                 qPrintable(step));
+        QTest::keyClick(program.focus(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(program.focusName(), ProgramFixture::at(window::HodResheniya_frm, "Hod_txt"));
+        QTest::keyClick(program.focus(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), course()->toPlainText());
+        QTest::keyClick(program.focus(), Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(program.focus(), Qt::Key_End, Qt::ShiftModifier);
+        QTest::keyClick(program.focus(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), course()->toPlainText().section('\n', 0, 0));
+    }
+
+    // Each step of the worked example drawn: a cell shows the marks' colour
+    // exactly where the step marks it (its column or the cell itself), and
+    // nowhere else; a number too wide for its cell is rounded, its exact
+    // value a tool tip away.
+    void eachStepIsMarkedWhereItsModelSaysAndNowhereElse()
+    {
+        openCourseOfTheWorkedExample(Qt::ShiftModifier);
+        auto* picture = inCourse<StepView>("Shag_pic");
+        QPalette palette = picture->palette();
+        const QColor mark(255, 0, 255);
+        palette.setColor(QPalette::Highlight, mark);
+        picture->setPalette(palette);
+        const Peremennye& state = peremennye();
+        const auto steps = stepsOfSolve(state.matr_kopiya, state.otvety_kopiya, 2, 1E-07, platform::regionalSettings());
+        for (std::size_t k = 0; k < steps.size(); ++k) {
+            const QImage image = picture->grab().toImage();
+            for (std::size_t t = 0; t < steps[k].tables.size(); ++t) {
+                const CourseStep::Table& table = steps[k].tables[t];
+                for (int row = 0; row < int(table.rows.size()); ++row) {
+                    for (int column = 0; column < int(table.headers.size()); ++column) {
+                        const bool marked =
+                            std::count(table.markedColumns.begin(), table.markedColumns.end(), column)
+                            || std::any_of(table.marks.begin(), table.marks.end(), [&](const CourseStep::Mark& m) {
+                                   return m.row == row && m.column == column;
+                               });
+                        const QRect cell = picture->cellRect(int(t), row, column).toAlignedRect().adjusted(2, 2, -2, -2);
+                        int coloured = 0;
+                        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+                            for (int x = cell.left(); x <= cell.right(); ++x)
+                                coloured += image.pixelColor(x, y) == mark ? 1 : 0;
+                        }
+                        QVERIFY2((coloured > 0) == marked, qPrintable(QString("step %1, table %2, cell (%3,%4): %5 pixels")
+                                                                           .arg(k + 1).arg(t).arg(row + 1).arg(column + 1)
+                                                                           .arg(coloured)));
+                    }
+                }
+            }
+            QTest::keyClick(program.focus(), Qt::Key_Right);
+        }
     }
 
     void theCourseStaysOutOfTheRoadAndOutlivesTheResults()

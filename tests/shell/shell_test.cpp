@@ -151,13 +151,14 @@ private slots:
             popup->close();
         };
         menu();
-        QCOMPARE(entries, QStringList({"Ход решения... (off) F2", "Повторить последнюю систему (off) F3",
-                                       "Открыть систему... Ctrl+O"}));
+        QCOMPARE(entries, QStringList({"Ход решения... (off) F2", "Ход решения по шагам... (off) Shift+F2",
+                                       "Повторить последнюю систему (off) F3", "Открыть систему... Ctrl+O"}));
         program.solve({{"1", "0"}, {"0", "1"}}, {"1", "2"});
         program.click(window::Rezultat_frm, "NaBazu_cmd");
         main = program.window(window::Baza_frm);
         menu();
-        QCOMPARE(entries.mid(0, 2), QStringList({"Ход решения... F2", "Повторить последнюю систему F3"}));
+        QCOMPARE(entries.mid(0, 3), QStringList({"Ход решения... F2", "Ход решения по шагам... Shift+F2",
+                                                 "Повторить последнюю систему F3"}));
     }
 
     void f1OpensTheTopicOfTheWindowItIsPressedIn_data()

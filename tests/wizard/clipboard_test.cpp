@@ -147,8 +147,9 @@ private slots:
                  QStringList({"&Копировать", "", "Выделить всё", ""}));
         // The window's own entries show their keys.
         QCOMPARE(program.menu(program.box(window::Rezultat_frm, "Text1(0)"), QString(), true).mid(4),
-                 QStringList({"Копировать результаты\tCtrl+C", "Ход решения...\tF2", "Повторить последнюю систему\tF3",
-                             "Открыть систему...\tCtrl+O", "Сохранить систему...\tCtrl+S"}));
+                 QStringList({"Копировать результаты\tCtrl+C", "Ход решения...\tF2", "Ход решения по шагам...\tShift+F2",
+                             "Повторить последнюю систему\tF3", "Открыть систему...\tCtrl+O",
+                             "Сохранить систему...\tCtrl+S"}));
         program.click(window::Rezultat_frm, "NaBazu_cmd");
         program.goToCoefficients(2);
         QCOMPARE(program.menu(program.box(window::Start_frm, cell(2, 2))), editable + QStringList({"", "Открыть систему..."}));

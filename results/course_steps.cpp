@@ -1,0 +1,337 @@
+#include "results/course_steps.h"
+
+#include <charconv>
+#include <cmath>
+#include <numbers>
+
+#include "results/course_words.h"
+#include "results/solve_record.h"
+#include "solver/error_figure.h"
+
+namespace {
+
+using course_words::cell;
+using course_words::index;
+using Kind = CourseStep::Kind;
+using Style = CourseStep::Style;
+using Table = CourseStep::Table;
+using Text = std::u16string;
+using Matrix = std::vector<std::vector<double>>;
+
+// A matrix as a table, its columns numbered.
+Table matrixTable(const Text& caption, const Matrix& matrix)
+{
+    Table table{caption, {}, {}, {}, {}};
+    for (std::size_t j = 1; j <= matrix.size(); ++j)
+        table.headers.push_back(index(static_cast<int>(j)));
+    for (const auto& row : matrix)
+        table.rows.emplace_back(row.begin(), row.end());
+    return table;
+}
+
+// Columns of values side by side, one entry per equation; an entry not
+// known yet is empty.
+Table columnsTable(std::vector<Text> headers, const std::vector<std::vector<std::optional<double>>>& columns)
+{
+    Table table{Text(), std::move(headers), {}, {}, {}};
+    for (std::size_t k = 0; k < columns.front().size(); ++k) {
+        table.rows.emplace_back();
+        for (const auto& column : columns)
+            table.rows.back().push_back(column[k]);
+    }
+    return table;
+}
+
+class StepWriter {
+public:
+    StepWriter(const CoefficientMatrix& a, const EquationVector& b, int n, double threshold,
+               const platform::NumberFormat& format)
+        : a_(a), b_(b), n_(n), threshold_(threshold), format_(format)
+    {
+        for (int i = 1; i <= n; ++i) {
+            matrix_.emplace_back();
+            for (int j = 1; j <= n; ++j)
+                matrix_.back().push_back(a(i, j).value());
+            rhs_.push_back(b(i).value());
+        }
+    }
+
+    std::vector<CourseStep> steps;
+
+    Text number(double value) const { return platform::writeGeneral(value, format_); }
+    // A number as a factor of a product: in brackets when negative.
+    Text factor(double value) const { return value < 0 ? u"(" + number(value) + u")" : number(value); }
+    Text degrees(double t) const { return writeDegrees(rotationDegrees(t), format_); }
+
+    CourseStep& step(Kind kind, Text title)
+    {
+        steps.push_back(CourseStep{kind, 0, 0, std::move(title), {}, std::nullopt, {}, {}});
+        return steps.back();
+    }
+
+    Table systemTable() const
+    {
+        Table table = matrixTable(u"Система", matrix_);
+        table.headers.clear();
+        for (int j = 1; j <= n_; ++j)
+            table.headers.push_back(u"Х" + index(j));
+        table.headers.push_back(u"b");
+        for (int i = 0; i < n_; ++i) {
+            table.rows[i].assign(matrix_[i].begin(), matrix_[i].end());
+            table.rows[i].push_back(rhs_[i]);
+        }
+        return table;
+    }
+
+    void system()
+    {
+        CourseStep& shown = step(Kind::System, u"Система, как она введена");
+        shown.tables.push_back(systemTable());
+        shown.text = {u"Система, как она введена: неизвестных " + index(n_) + u"; порог ведущего элемента "
+                          + number(threshold_) + u".",
+                      u"Строка — уравнение, столбец — неизвестное, b — правая часть."};
+    }
+
+    void rotation(const SolveRecord::Rotation& rotation)
+    {
+        const int i = rotation.i, j = rotation.j;
+        CourseStep& shown = step(Kind::Rotation, u"Вращение " + cell(i, j));
+        shown.i = i;
+        shown.j = j;
+        const std::vector<int> columns = {i - 1, j - 1};
+        const double e = matrix_[i - 1][i - 1];
+        if (!rotation.made) {
+            Table table = matrixTable(u"матрица", matrix_);
+            table.markedColumns = columns;
+            table.marks = {{i - 1, j - 1, Style::Cell, u"d"}, {i - 1, i - 1, Style::Cell, u"e"}};
+            shown.tables.push_back(std::move(table));
+            shown.plane = CourseStep::Plane{e, 0, e, 0, 0, u"(e, d)", u"(e, d)", u"столбец " + index(i),
+                                            u"столбец " + index(j)};
+            shown.text = {u"Вращение " + cell(i, j) + u": d = 0, вращение не нужно.",
+                          u"d = A" + cell(i, j) + u" = 0; e = A" + cell(i, i) + u" = " + number(e)
+                              + u"; в клетке A" + cell(i, j) + u" остаётся t = 0."};
+            return;
+        }
+        const RotationObserver::Step& turn = rotation.step;
+        Table before = matrixTable(u"до поворота", matrix_);
+        before.markedColumns = columns;
+        before.marks = {{i - 1, j - 1, Style::Cell, u"d"}, {i - 1, i - 1, Style::Cell, u"e"}};
+        matrix_[i - 1][i - 1] = turn.p;
+        matrix_[i - 1][j - 1] = turn.t;
+        Table after = matrixTable(u"после поворота", matrix_);  // filled below, row by row
+        after.markedColumns = columns;
+        after.marks = {{i - 1, i - 1, Style::Cell, u"p"}, {i - 1, j - 1, Style::Cell, u"t"}};
+        shown.text = {u"Вращение " + cell(i, j) + u": " + course_words::branch(turn.branch),
+                      u"d = A" + cell(i, j) + u" = " + number(turn.d) + u"; e = A" + cell(i, i) + u" = "
+                          + number(turn.e)
+                          + (turn.branch == RotationObserver::Branch::ZeroPivot ? Text() : u"; m = " + number(turn.m))
+                          + u".",
+                      u"t = " + number(turn.t) + u"; p = " + number(turn.p) + u"; c = " + number(turn.c)
+                          + u"; s = " + number(turn.s) + u"; угол поворота φ = 2·arctg t = " + degrees(turn.t)
+                          + u".",
+                      u"p становится новым A" + cell(i, i) + u", t записывается в клетку A" + cell(i, j) + u"."};
+        for (const auto& [k, turned] : rotation.rows) {
+            matrix_[k - 1][i - 1] = turned.first;
+            matrix_[k - 1][j - 1] = turned.second;
+            after.rows[k - 1][i - 1] = turned.first;
+            after.rows[k - 1][j - 1] = turned.second;
+            after.marks.push_back({k - 1, i - 1, Style::Changed, Text()});
+            after.marks.push_back({k - 1, j - 1, Style::Changed, Text()});
+            shown.text.push_back(u"строка " + index(k) + u": A" + cell(k, i) + u" = " + number(turned.first) + u"; A"
+                                 + cell(k, j) + u" = " + number(turned.second) + u".");
+        }
+        shown.tables = {std::move(before), std::move(after)};
+        shown.plane = CourseStep::Plane{turn.e,
+                                        turn.d,
+                                        turn.p,
+                                        0,
+                                        rotationDegrees(turn.t),
+                                        u"(e, d)",
+                                        u"(p, 0)",
+                                        u"столбец " + index(i),
+                                        u"столбец " + index(j)};
+    }
+
+    // L with the tangents above it, and b beside y as far as it is known.
+    void substitutionTables(CourseStep& shown, const SolveRecord& record, int j, Style pivot)
+    {
+        Table lower = matrixTable(u"L (выше диагонали — тангенсы t)", record.triangle);
+        for (int k = 0; k < j; ++k)
+            lower.marks.push_back({j - 1, k, k == j - 1 ? pivot : Style::Changed, k == j - 1 ? u"L" + cell(j, j) : Text()});
+        std::vector<std::optional<double>> b(rhs_.begin(), rhs_.end()), y(static_cast<std::size_t>(n_));
+        for (std::size_t k = 0; k < record.substitutions.size() && static_cast<int>(k) < j; ++k)
+            y[k] = record.substitutions[k].second;
+        Table values = columnsTable({u"b", u"y"}, {b, y});
+        values.marks.push_back({j - 1, 0, Style::Cell, u"b(" + index(j) + u")"});
+        for (int k = 0; k < j - 1; ++k)
+            values.marks.push_back({k, 1, Style::Changed, Text()});
+        if (y[static_cast<std::size_t>(j - 1)])
+            values.marks.push_back({j - 1, 1, Style::Cell, u"y(" + index(j) + u")"});
+        shown.tables = {std::move(lower), std::move(values)};
+    }
+
+    void substitution(const SolveRecord& record, int j)
+    {
+        const auto [pivot, y] = record.substitutions[static_cast<std::size_t>(j - 1)];
+        CourseStep& shown = step(Kind::Substitution, u"Прямая подстановка, строка " + index(j));
+        shown.j = j;
+        substitutionTables(shown, record, j, Style::Cell);
+        Text sum = number(rhs_[j - 1]), terms = u"b(" + index(j) + u")";
+        for (int k = 1; k < j; ++k) {
+            sum += u" − " + factor(record.triangle[j - 1][k - 1]) + u"·"
+                   + factor(record.substitutions[static_cast<std::size_t>(k - 1)].second);
+            terms += u" − L" + cell(j, k) + u"·y(" + index(k) + u")";
+        }
+        const Text yj = u"y(" + index(j) + u")", ljj = u"L" + cell(j, j);
+        // The first row has no sum: y(1) = b(1)/L(1,1).
+        const auto bracketed = [j](const Text& text) { return j == 1 ? text : u"(" + text + u")"; };
+        shown.text = {u"Прямая подстановка L·y = b, строка " + index(j) + u": " + yj + u" = " + bracketed(terms) + u"/"
+                          + ljj + u";",
+                      yj + u" = " + bracketed(sum) + u"/" + factor(pivot) + u" = " + number(y) + u".",
+                      u"|" + ljj + u"| = " + number(std::abs(pivot)) + u" не меньше порога " + number(threshold_)
+                          + u"."};
+        shown.note = u"|" + ljj + u"| = " + number(std::abs(pivot)) + u" ≥ " + number(threshold_);
+    }
+
+    void pivotBelowThreshold(const SolveRecord& record, int j, double pivot)
+    {
+        CourseStep& shown = step(Kind::PivotBelowThreshold, u"Ведущий элемент меньше порога");
+        shown.j = j;
+        substitutionTables(shown, record, j, Style::Failed);
+        const Text ljj = u"L" + cell(j, j);
+        shown.text = {u"Прямая подстановка L·y = b, строка " + index(j) + u": " + ljj + u" = " + number(pivot) + u".",
+                      u"|" + ljj + u"| = " + number(std::abs(pivot)) + u" < " + number(threshold_)
+                          + u": матрица близка к вырожденной, решение остановлено на этом шаге."};
+        shown.note = u"|" + ljj + u"| = " + number(std::abs(pivot)) + u" < " + number(threshold_);
+    }
+
+    void backRotation(const SolveRecord& record, const SolveRecord::BackRotation& turn, std::vector<double>& x)
+    {
+        const int i = turn.i, j = turn.j;
+        CourseStep& shown = step(Kind::BackRotation, u"Обратное вращение " + cell(i, j));
+        shown.i = i;
+        shown.j = j;
+        Table stored = matrixTable(u"L и тангенсы t", record.triangle);
+        stored.marks.push_back({i - 1, j - 1, Style::Cell, u"t"});
+        const std::vector<double> before = x;
+        x[i - 1] = turn.xi;
+        x[j - 1] = turn.xj;
+        Table values = columnsTable({u"x до", u"x после"}, {{before.begin(), before.end()}, {x.begin(), x.end()}});
+        const Text xi = u"x(" + index(i) + u")", xj = u"x(" + index(j) + u")";
+        values.marks = {{i - 1, 0, Style::Cell, xi},
+                        {j - 1, 0, Style::Cell, xj},
+                        {i - 1, 1, Style::Changed, Text()},
+                        {j - 1, 1, Style::Changed, Text()}};
+        shown.tables = {std::move(stored), std::move(values)};
+        shown.plane = CourseStep::Plane{before[i - 1], before[j - 1], turn.xi, turn.xj, rotationDegrees(turn.t),
+                                        u"до", u"после", xi, xj};
+        shown.text = {u"Обратное вращение " + cell(i, j) + u": t = " + number(turn.t) + u" из клетки A" + cell(i, j)
+                          + u"; c = " + number(turn.c) + u"; s = " + number(turn.s) + u"; φ = " + degrees(turn.t)
+                          + u".",
+                      u"было: " + xi + u" = " + number(before[i - 1]) + u"; " + xj + u" = " + number(before[j - 1])
+                          + u".",
+                      u"стало: " + xi + u" := c·" + xi + u" − s·" + xj + u" = " + number(turn.xi) + u"; " + xj
+                          + u" := s·" + xi + u" + c·" + xj + u" = " + number(turn.xj) + u"."};
+    }
+
+    // The unknowns and the error figure, or the error that stopped it.
+    void unknowns(const SolveRecord& record)
+    {
+        EquationVector x;
+        for (int j = 1; j <= n_; ++j)
+            x(j) = record.x[static_cast<std::size_t>(j - 1)];
+        CourseStep& shown = step(Kind::Unknowns, u"Неизвестные");
+        shown.tables = {systemTable(), columnsTable({u"x"}, {{record.x.begin(), record.x.end()}})};
+        shown.text = {u"Неизвестные:"};
+        for (int j = 1; j <= n_; ++j)
+            shown.text.push_back(u"Х" + index(j) + u" = " + number(record.x[static_cast<std::size_t>(j - 1)]));
+        try {
+            shown.note = u"Погрешность вычислений (%): "
+                         + platform::writeDecimal(errorFigure(a_, b_, x, n_).value(), format_);
+            shown.text.push_back(shown.note);
+        } catch (const platform::RuntimeError& error) {
+            stop(error);
+        }
+    }
+
+    void stop(const platform::RuntimeError& error)
+    {
+        CourseStep& shown = step(Kind::Stop, u"Вычисление остановлено");
+        shown.tables.push_back(matrixTable(u"матрица", matrix_));
+        shown.note = platform::utf16(error.description());
+        shown.text = {u"Вычисление остановлено: " + shown.note + u"."};
+    }
+
+private:
+    const CoefficientMatrix& a_;
+    const EquationVector& b_;
+    int n_;
+    double threshold_;
+    const platform::NumberFormat& format_;
+    Matrix matrix_;  // A as it stands after the steps so far
+    std::vector<double> rhs_;
+};
+
+Text withSeparator(std::string ascii, const platform::NumberFormat& format)
+{
+    Text text;
+    for (const char c : ascii)
+        text += c == '.' ? format.decimalSeparator : Text(1, static_cast<char16_t>(c));
+    return text;
+}
+
+}  // namespace
+
+std::vector<CourseStep> stepsOfSolve(const CoefficientMatrix& a, const EquationVector& b, int n, double threshold,
+                                     const platform::NumberFormat& format)
+{
+    StepWriter writer(a, b, n, threshold, format);
+    writer.system();
+    const SolveRecord record = recordSolve(a, b, n, threshold);
+    for (const SolveRecord::Rotation& rotation : record.rotations)
+        writer.rotation(rotation);
+    for (std::size_t k = 0; k < record.substitutions.size(); ++k)
+        writer.substitution(record, static_cast<int>(k) + 1);
+    if (record.failedPivot)
+        writer.pivotBelowThreshold(record, record.failedPivot->first, record.failedPivot->second);
+    std::vector<double> x;
+    for (const auto& [pivot, y] : record.substitutions)
+        x.push_back(y);
+    for (const SolveRecord::BackRotation& turn : record.backRotations)
+        writer.backRotation(record, turn, x);
+    if (record.stopped)
+        writer.stop(*record.stopped);
+    else if (record.solved)
+        writer.unknowns(record);
+    return writer.steps;
+}
+
+std::u16string writeShort(double value, int digits, const platform::NumberFormat& format)
+{
+    const std::u16string general = platform::writeGeneral(value, format);
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits).ptr;
+    std::string shortest(buffer, end);
+    // As the general rule writes it: E, a sign and two digits at least.
+    if (const auto e = shortest.find('e'); e != std::string::npos) {
+        std::string exponent = shortest.substr(e + 2);
+        shortest = shortest.substr(0, e) + "E" + shortest[e + 1] + (exponent.size() < 2 ? "0" : "") + exponent;
+    }
+    const std::u16string rounded = withSeparator(shortest, format);
+    return rounded.size() < general.size() ? rounded : general;
+}
+
+double rotationDegrees(double t)
+{
+    return 2 * std::atan(t) * 180 / std::numbers::pi;
+}
+
+std::u16string writeDegrees(double degrees, const platform::NumberFormat& format)
+{
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, degrees, std::chars_format::fixed, 2).ptr;
+    std::string text(buffer, end);
+    if (text == "-0.00")
+        text = "0.00";
+    return withSeparator(text, format) + u"°";
+}

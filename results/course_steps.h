@@ -1,0 +1,83 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/runtime/number_rules.h"
+#include "solver/checked_arrays.h"
+
+// The course of a solve as steps to be seen one at a time, each a picture
+// and its words: the system as entered; each rotation of two columns, with
+// the matrix before and after the turn and the plane in which the row's
+// pair (e, d) turns to (p, 0); each row of the forward substitution; each
+// back rotation of a pair of unknowns; the unknowns and the error figure.
+// A solve that stopped shows its steps up to the stop and the stop itself.
+// The numbers are those the kernel told as it solved (the same record as
+// the course's text), written by the same rules; nothing is computed again
+// but the angle, φ = 2·arctg t, for the picture.
+struct CourseStep {
+    enum class Kind {
+        System,               // the system as entered
+        Rotation,             // columns i and j turned; or none, d being 0
+        Substitution,         // y(j) from row j of L
+        PivotBelowThreshold,  // the pivot of row j that stopped the solve
+        BackRotation,         // the unknowns x(i), x(j) turned back
+        Unknowns,             // the unknowns and the error figure
+        Stop,                 // a run-time error that stopped the solve
+    };
+
+    // How a cell is marked. Each mark also has a shape of its own (hatching,
+    // an outline, a dashed outline, a cross), so that the picture reads
+    // without its colours.
+    enum class Style {
+        Cell,     // a cell the step is about: outlined, labelled (d, e, p, t, ...)
+        Changed,  // a cell the step changed: a dashed outline
+        Failed,   // the pivot below the threshold: crossed
+    };
+    struct Mark {
+        int row = 0, column = 0;  // from 0
+        Style style = Style::Cell;
+        std::u16string label;
+    };
+
+    // A table of numbers the step shows: a matrix, or a column of values.
+    // An empty cell is one not known yet at this step.
+    struct Table {
+        std::u16string caption;
+        std::vector<std::u16string> headers;                 // one per column
+        std::vector<std::vector<std::optional<double>>> rows;  // row by row
+        std::vector<int> markedColumns;                       // hatched, from 0
+        std::vector<Mark> marks;
+    };
+
+    // The plane of two columns (or of two unknowns): the pair before the
+    // turn and after it, and the angle between, in degrees.
+    struct Plane {
+        double fromX = 0, fromY = 0, toX = 0, toY = 0;
+        double degrees = 0;
+        std::u16string fromLabel, toLabel, axisX, axisY;
+    };
+
+    Kind kind = Kind::System;
+    int i = 0, j = 0;  // the rotation's columns; j alone for a row of the substitution
+    std::u16string title;
+    std::vector<Table> tables;
+    std::optional<Plane> plane;
+    // A short line the picture shows large where it has no plane: the pivot
+    // against the threshold, the error figure, what stopped the solve.
+    std::u16string note;
+    std::vector<std::u16string> text;  // the step's words, line by line
+};
+
+std::vector<CourseStep> stepsOfSolve(const CoefficientMatrix& a, const EquationVector& b, int n, double threshold,
+                                     const platform::NumberFormat& format);
+
+// A number in at most digits significant digits, as the general rule writes
+// it otherwise: for a cell of the picture that is narrower than the number.
+std::u16string writeShort(double value, int digits, const platform::NumberFormat& format);
+
+// The angle of a rotation stored as the tangent t of its half: 2·arctg t in
+// degrees, and as the picture writes it (two decimals, the settings' separator).
+double rotationDegrees(double t);
+std::u16string writeDegrees(double degrees, const platform::NumberFormat& format);

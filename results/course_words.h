@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+#include "platform/runtime/utf8.h"
+#include "solver/yadro.h"
+
+// Words that the course of a solve writes alike as text and as steps.
+namespace course_words {
+
+inline std::u16string index(int i)
+{
+    return platform::utf16(std::to_string(i));
+}
+
+// A cell, or a rotation, as "(i,j)": no blank after the comma, so that it
+// never reads as a decimal comma.
+inline std::u16string cell(int i, int j)
+{
+    return u"(" + index(i) + u"," + index(j) + u")";
+}
+
+// How a rotation is made, as its heading says.
+inline std::u16string branch(RotationObserver::Branch branch)
+{
+    switch (branch) {
+    case RotationObserver::Branch::ZeroPivot:
+        return u"e = 0, поворот на 90°.";
+    case RotationObserver::Branch::CellNotSmaller:
+        return u"|d| ≥ |e|, m = e/d.";
+    case RotationObserver::Branch::CellSmaller:
+        break;
+    }
+    return u"|d| < |e|, m = d/e.";
+}
+
+}  // namespace course_words
