@@ -10,8 +10,12 @@ namespace platform {
 
 namespace {
 
+const char* const RoleProperty = "teskoraAccessibleRole";
+
 QAccessibleInterface* presentation(const QString&, QObject* object)
 {
+    if (const QVariant role = object->property(RoleProperty); role.isValid() && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), static_cast<QAccessible::Role>(role.toInt()));
     if (auto* form = qobject_cast<Form*>(object))
         return new QAccessibleWidget(form, form->frame() == Frame::FixedDialog ? QAccessible::Dialog : QAccessible::Window);
     // A plain QFrame is a line here; the boxes and labels are frames of other classes.
@@ -34,6 +38,11 @@ void announceWithFocus(QWidget* control, const QStringList& texts)
         sentences.append(last == u'.' || last == u'?' || last == u'!' ? text : text + u'.');
     }
     control->setAccessibleDescription(sentences.join(u' '));
+}
+
+void presentAs(QWidget* control, QAccessible::Role role)
+{
+    control->setProperty(RoleProperty, static_cast<int>(role));
 }
 
 void presentWindowsToAssistiveTechnology()

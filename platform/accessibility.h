@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QStringList>
 
 class QWidget;
@@ -11,6 +12,10 @@ namespace platform {
 // reader reads when they open, every other window as a window with its
 // caption, and the decorative lines as separators.
 void presentWindowsToAssistiveTechnology();
+
+// A control that a screen reader presents in the role given (a picture as
+// an image, say), not as the plain widget it is; set before it is shown.
+void presentAs(QWidget* control, QAccessible::Role role);
 
 // What a screen reader says as a window opens: the control that has the
 // focus then carries the window's texts in its description, ahead of its

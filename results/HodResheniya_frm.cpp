@@ -65,6 +65,7 @@ HodResheniya_frm::HodResheniya_frm()
     Vid_tab = new QTabWidget(this);
     Vid_tab->setObjectName(QStringLiteral("Vid_tab"));
     // The tabs switch by Ctrl+Tab and a click; Tab walks the controls.
+    Vid_tab->setFocusPolicy(Qt::NoFocus);
     Vid_tab->tabBar()->setFocusPolicy(Qt::NoFocus);
     Hod_txt = new QPlainTextEdit;
     Hod_txt->setObjectName(QStringLiteral("Hod_txt"));
@@ -305,7 +306,7 @@ void HodResheniya_frm::Pechat_cmd_Click()
 {
     const QStringList paper = courseOfLastSolve(PaperCourseWidth);
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(Caption);
+    printer.setDocName(showingSteps() ? QStringLiteral("Ход решения по шагам") : Caption);
     printer.setPageLayout(showingSteps() ? stepsPageLayout() : coursePageLayout(paper));
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(PrintTitle);

@@ -151,7 +151,9 @@ QSizeF StepPicture::arrange(bool stacked, bool planeBelow, int digits)
 
     side_ = QRectF();
     if (step_.plane) {
-        const qreal length = std::clamp(tables.height(), metrics.height() * 12, metrics.height() * 18);
+        // Below the tables the plane takes no more than it needs.
+        const qreal length = planeBelow ? metrics.height() * 12
+                                        : std::clamp(tables.height(), metrics.height() * 12, metrics.height() * 18);
         side_ = QRectF(0, 0, length, length);
     } else if (!step_.note.empty()) {
         const QFontMetricsF large(scaled(font_, 1.3), device_);

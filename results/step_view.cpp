@@ -5,12 +5,14 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include "platform/accessibility.h"
 #include "platform/regional_settings.h"
 #include "results/course_paper.h"
 #include "results/step_picture.h"
 
 StepView::StepView(QWidget* parent) : QWidget(parent)
 {
+    platform::presentAs(this, QAccessible::Graphic);
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);

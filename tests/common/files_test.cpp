@@ -14,6 +14,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/regional_settings.h"
 #include "results/course_paper.h"
+#include "solver/peremennye.h"
 #include "support/data_file.h"
 #include "support/program_fixture.h"
 
@@ -404,6 +405,27 @@ private slots:
             text.removeIf([](const QString& line) { return line.simplified().isEmpty(); });
             QVERIFY2(text.size() > 1 && opening.match(text[1].simplified()).hasMatch(),
                      qPrintable(QString("page %1 opens with: %2").arg(k + 1).arg(text.value(1))));
+        }
+        // The steps on paper: each heading on the page of the step's last words.
+        QTest::keyClick(program.focus(), Qt::Key_Tab, Qt::ControlModifier);
+        chosen = folder.filePath("steps.pdf");
+        QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
+        pdftotext.start("pdftotext", {"-enc", "UTF-8", chosen, "-"});
+        pdftotext.waitForFinished();
+        QStringList stepPages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
+        for (QString& page : stepPages)
+            page = page.simplified();
+        const Peremennye& state = peremennye();
+        const auto steps = stepsOfSolve(state.matr_kopiya, state.otvety_kopiya, 8, 1E-07, platform::regionalSettings());
+        QVERIFY(stepPages.size() > 10 && stepPages.last().contains(QString("Страница %1 из %1").arg(stepPages.size())));
+        for (std::size_t k = 0; k < steps.size(); ++k) {
+            const QString heading = QString("Шаг %1 из %2: ").arg(k + 1).arg(steps.size())
+                                    + QString::fromStdU16String(steps[k].title);
+            const QString last = QString::fromStdU16String(steps[k].text.back()).section(' ', 0, 2);
+            const auto page = std::find_if(stepPages.begin(), stepPages.end(),
+                                           [&](const QString& text) { return text.contains(heading + " "); });
+            QVERIFY2(page != stepPages.end() && page->indexOf(last, page->indexOf(heading)) > 0,
+                     qPrintable(heading + " / " + last));
         }
     }
 

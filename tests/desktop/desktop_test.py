@@ -535,6 +535,36 @@ def ctrl_p_in_the_course_prints_to_a_pdf_file_where_there_is_no_printer():
 
 
 @scenario
+def the_steps_are_heard_one_by_one_and_print_with_their_pictures():
+    subprocess.run(["xdotool", "windowactivate", "--sync", x_window(RESULTS)], check=True)
+    key("shift+F2")
+    check_window(COURSE)
+    first = wait_for(lambda: focused() if focused() and focused()[0] == "image" else None, "the focus on the picture")
+    count = first[1].rsplit(" ", 1)[-1]
+    check(first[1] == "Шаг 1 из " + count, "the picture is named %r" % first[1])
+    mark = len(speech())
+    key("Right")
+    # 3 x1 + x2 - x3: the first rotation turns (3, 1) to the axis, by 2·arctg t = arctg(1/3).
+    expect_spoken(mark, "Шаг 2 из " + count, "d = A(1,2) = 1; e = A(1,1) = 3", "φ = 2·arctg t = 18,43°")
+    for keys, shown in (("Left", "Шаг 1 из "), ("End", "Шаг %s из " % count), ("Home", "Шаг 1 из ")):
+        key(keys)
+        expect_focus("image", shown + count)
+    key("ctrl+p")
+    dialog = "Печать хода решения"
+    control(dialog, "combo box", "Печать в файл (PDF)")
+    printed = os.path.join(SCRATCH, "Ход решения по шагам.pdf")
+    check(text_of(control(dialog, "text", "Вывод в файл:")) == printed, "the dialog offers another file")
+    key("Return")
+    wait_for(lambda: dialog not in captions() and os.path.exists(printed), "the steps printed to " + printed)
+    text = wait_for(lambda: run("pdftotext", printed, "-"), "the printed steps to be read")
+    pages = int(run("pdfinfo", printed).split("Pages:")[1].split()[0])
+    for shown in ("Шаг 2 из %s: Вращение (1,2)" % count, "Страница %d из %d" % (pages, pages), "φ = 18,43°"):
+        check(shown in text, "the printed steps lack %r:\n%s" % (shown, text))
+    key("Escape")
+    wait_for_windows([RESULTS])
+
+
+@scenario
 def alt_f4_on_the_results_asks_whether_to_quit_and_next_returns_to_the_main_window():
     window_manager_close(RESULTS, EXIT, ("push button", "Нет"))
     key("Return")
