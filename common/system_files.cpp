@@ -59,7 +59,7 @@ QString asRead(const system_file::Refusal& refusal)
 
 QString tooLarge(const QString& file, qint64 size)
 {
-    return QStringLiteral("Файл %1 слишком велик: %2 байт. Файл системы уравнений занимает не больше 1 МиБ "
+    return QStringLiteral("Файл %1 слишком велик: %2 байт. Файл системы уравнений должен быть не больше 1 МиБ "
                           "(%3 байт).")
         .arg(file)
         .arg(size)

@@ -155,7 +155,7 @@ public:
     // L with the tangents above it, and b beside y as far as it is known.
     void substitutionTables(CourseStep& shown, const SolveRecord& record, int j, Style pivot)
     {
-        Table lower = matrixTable(u"L (выше диагонали — тангенсы t)", record.triangle);
+        Table lower = matrixTable(u"нижнетреугольная L (выше диагонали — тангенсы t)", record.triangle);
         for (int k = 0; k < j; ++k)
             lower.marks.push_back({j - 1, k, k == j - 1 ? pivot : Style::Changed, k == j - 1 ? u"L" + cell(j, j) : Text()});
         std::vector<std::optional<double>> b(rhs_.begin(), rhs_.end()), y(static_cast<std::size_t>(n_));
@@ -259,7 +259,7 @@ public:
         CourseStep& shown = step(Kind::Stop, u"Вычисление остановлено");
         shown.tables.push_back(matrixTable(u"матрица", matrix_));
         shown.note = platform::utf16(error.description());
-        shown.text = {u"Вычисление остановлено: " + shown.note + u"."};
+        shown.text = {u"Вычисление остановлено: " + course_words::stopped(error) + u"."};
     }
 
 private:

@@ -105,7 +105,7 @@ public:
 
     void triangle(const std::vector<std::vector<double>>& A)
     {
-        paragraph({u"Матрица после вращений (строка i, столбец j).", u"Треугольная матрица L — на диагонали и ниже:"});
+        paragraph({u"Матрица после вращений (строка i, столбец j).", u"Нижнетреугольная матрица L — на диагонали и ниже:"});
         TextGrid lower, tangents;
         std::vector<Text> header;
         for (int j = 1; j <= n_; ++j)
@@ -167,10 +167,11 @@ public:
 
     void check(const CoefficientMatrix& a, const EquationVector& b, const EquationVector& x)
     {
-        paragraph({u"Проверка: s — левая часть по найденным неизвестным, b — правая часть,",
-                   u"доля в погрешности — |(s − b)/s|·100 (%):"});
+        // Σ, not s, which is the sine of the rotations above.
+        paragraph({u"Проверка: Σ — левая часть по найденным неизвестным, b — правая часть,",
+                   u"доля в погрешности — |(Σ − b)/Σ|·100 (%):"});
         TextGrid table;
-        table.row(Text(), {u"s", u"b", u"доля"});
+        table.row(Text(), {u"Σ", u"b", u"доля"});
         for (int i = 1; i <= n_; ++i) {
             const EquationError error = equationError(a, b, x, n_, i);
             table.row(u"ур. " + index(i),
@@ -213,6 +214,6 @@ std::vector<std::u16string> courseOfSolve(const CoefficientMatrix& a, const Equa
         stopped = error;
     }
     if (stopped)
-        course.paragraph({u"Вычисление остановлено: " + platform::utf16(stopped->description()) + u"."});
+        course.paragraph({u"Вычисление остановлено: " + course_words::stopped(*stopped) + u"."});
     return course.lines;
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/runtime/runtime_error.h"
 #include "platform/runtime/utf8.h"
 #include "solver/yadro.h"
 
@@ -32,6 +33,15 @@ inline std::u16string branch(RotationObserver::Branch branch)
         break;
     }
     return u"|d| < |e|, m = d/e.";
+}
+
+// What stopped a solve, as the middle of a sentence: "переполнение".
+inline std::u16string stopped(const platform::RuntimeError& error)
+{
+    std::u16string words = platform::utf16(error.description());
+    if (!words.empty() && words[0] >= u'А' && words[0] <= u'Я')
+        words[0] = static_cast<char16_t>(words[0] + (u'а' - u'А'));
+    return words;
 }
 
 }  // namespace course_words

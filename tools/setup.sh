@@ -1,9 +1,10 @@
 # Shared by run.sh and test.sh: installs what is missing, configures and builds.
 # Sourced, not run.
 
-# What a fresh Debian 12 machine needs to build and run Teskora (./run.sh).
+# What a fresh Debian 12 machine needs to build and run Teskora (./run.sh),
+# and to install it or make its package from that build.
 TESKORA_RUN_PACKAGES=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config dpkg-dev file
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-wayland libgl-dev
     fonts-dejavu-core fonts-liberation2
 )
@@ -18,7 +19,7 @@ TESKORA_TEST_PACKAGES=(
     "${TESKORA_RUN_PACKAGES[@]}"
     libgtest-dev libbenchmark-dev libeigen3-dev
     g++-mingw-w64-x86-64 wine64
-    desktop-file-utils dpkg-dev file lintian appstream man-db poppler-utils gnumeric
+    desktop-file-utils lintian appstream man-db poppler-utils gnumeric
     g++-aarch64-linux-gnu qemu-user
     xvfb openbox xdotool x11-xkb-utils x11-utils xclip dbus at-spi2-core python3-pyatspi orca imagemagick
     weston xwayland

@@ -54,7 +54,7 @@ Start2_frm::Start2_frm()
     std::vector<std::vector<QLineEdit*>> column;
     for (int k = 0; k < MaxUnknowns; ++k) {
         Text1[k] = controls.textBox(QStringLiteral("Text1(%1)").arg(k), 1440, 480 * k, 975, 405, k);
-        Text1[k]->setAccessibleName(QStringLiteral("Ответ уравнения %1").arg(k + 1));
+        Text1[k]->setAccessibleName(QStringLiteral("Правая часть уравнения %1").arg(k + 1));
         events().onLostFocus(Text1[k], [this, k] { Text1_LostFocus(k); });
         column.push_back({Text1[k]});
     }

@@ -465,8 +465,8 @@ def a_pasted_block_fills_the_grid_and_stays_behind_exit_and_alt_f4():
 def a_pasted_column_fills_the_right_hand_sides():
     click(control(GRID, "push button", "Далее"))
     check_window(ANSWERS)
-    expect_focus("text", "Ответ уравнения 1")
-    answers = [control(ANSWERS, "text", "Ответ уравнения %d" % i) for i in (1, 2, 3)]
+    expect_focus("text", "Правая часть уравнения 1")
+    answers = [control(ANSWERS, "text", "Правая часть уравнения %d" % i) for i in (1, 2, 3)]
     copy_to_clipboard("\n".join(RIGHT_HAND_SIDES) + "\n")
     key("ctrl+v")
     wait_for(lambda: [text_of(box) for box in answers] == RIGHT_HAND_SIDES, "the pasted column")
@@ -560,6 +560,7 @@ def the_steps_are_heard_one_by_one_and_print_with_their_pictures():
     pages = int(run("pdfinfo", printed).split("Pages:")[1].split()[0])
     for shown in ("Шаг 2 из %s: Вращение (1,2)" % count, "Страница %d из %d" % (pages, pages), "φ = 18,43°"):
         check(shown in text, "the printed steps lack %r:\n%s" % (shown, text))
+    expect_focus("image", "Шаг 1 из " + count)
     key("Escape")
     wait_for_windows([RESULTS])
 
@@ -664,7 +665,7 @@ def a_comma_csv_on_the_command_line_starts_at_the_grid_and_goes_on_to_the_answer
     check(find(window(GRID), "label", notice) is not None, "the grid does not say that the first line was skipped")
     expect_focus("text", "Коэффициент при Х1, уравнение 1")
     click(control(GRID, "push button", "Далее"))
-    answers = [control(ANSWERS, "text", "Ответ уравнения %d" % i) for i in (1, 2, 3)]
+    answers = [control(ANSWERS, "text", "Правая часть уравнения %d" % i) for i in (1, 2, 3)]
     check([text_of(box) for box in answers] == RIGHT_HAND_SIDES, "the right-hand sides did not wait for their window")
     click(control(ANSWERS, "push button", "Вычислить"))
     wait_for_windows([RESULTS])

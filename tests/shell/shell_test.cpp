@@ -128,8 +128,19 @@ private slots:
         QCOMPARE(program.openWindows(), ProgramFixture::names({window::Baza_frm, window::Spravka_frm}));
         auto* help = static_cast<Spravka_frm*>(program.window(window::Spravka_frm));
         QCOMPARE(help->topic(), help::MainWindow);
-        QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains("методом вращения"));
+        auto* page = help->findChild<QTextBrowser*>();
+        QVERIFY(page->toPlainText().contains("методом вращений"));
         QVERIFY(program.activate(window::Spravka_frm));
+        // The contents, and a link followed by the keys: Tab to it, Enter.
+        program.click(window::Spravka_frm, "Soderzhanie_cmd");
+        QCOMPARE(help->windowTitle(), QString("Справка: Содержание"));
+        page->setFocus();
+        QTest::keyClick(page, Qt::Key_Tab);
+        QTest::keyClick(page, Qt::Key_Return);
+        QCOMPARE(page->source(), QUrl("qrc:/help/topic1.html"));
+        QVERIFY(help->windowTitle().startsWith("Справка: ") && help->windowTitle() != "Справка: Содержание");
+        QTest::keyClick(page, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(help->windowTitle(), QString("Справка: Содержание"));
         QTest::keyClick(program.focus(), Qt::Key_Escape);
         QCOMPARE(program.openWindows(), ProgramFixture::names({window::Baza_frm}));
     }
@@ -199,6 +210,9 @@ private slots:
                                                          << "Rezultat_frm" << QStringList{"3", "1,0000000000000002", "1", "2"};
         QTest::newRow("after a stop at the pivot, from the main window")
             << QList<QStringList>{{"1", "2"}, {"2", "4"}} << "Baza_frm" << QStringList{"1", "2", "2", "4"};
+        QTest::newRow("after an overflow, from the main window")
+            << QList<QStringList>{{"1,5E308", "1,5E308"}, {"1", "2"}} << "Baza_frm"
+            << QStringList{"1,5E308", "1,5E308", "1", "2"};
     }
 
     void f3OpensTheLastSystemAgain()
