@@ -141,14 +141,16 @@ struct Line {
 // The lines and cells of a text, as RFC 4180 reads them with the separator
 // given: a cell that begins with a double quote runs to the closing one, ""
 // inside being one quote; a line break ends a line (\r\n, \n or \r) except
-// inside quotes; a final line break makes no extra line.
-std::vector<Line> linesOf(std::u16string_view text, Separator separator)
+// inside quotes; a final line break makes no extra line. The text's first
+// line is the file's line number first; where a quote is never closed,
+// unclosed is the line it opened on.
+std::vector<Line> linesOf(std::u16string_view text, Separator separator, int first, int& unclosed)
 {
     const char16_t split = separatorCharacter(separator);
     std::vector<Line> lines;
-    Line line{1, {}};
+    Line line{first, {}};
     std::u16string cell;
-    int number = 1;
+    int number = first;
     bool pending = false, cellStart = true;
     const auto lineBreak = [&](std::size_t& k) {
         k += text.substr(k).starts_with(u"\r\n") ? 2 : 1;
@@ -169,11 +171,13 @@ std::vector<Line> linesOf(std::u16string_view text, Separator separator)
             line = Line{number, {}};
             pending = false;
         } else if (cellStart && c == u'"') {
+            unclosed = number;
             for (++k; k < text.size(); ++k) {
                 if (text[k] == u'"' && text.substr(k).starts_with(u"\"\"")) {
                     cell += u'"';
                     ++k;
                 } else if (text[k] == u'"') {
+                    unclosed = 0;
                     ++k;
                     break;
                 } else {
@@ -217,10 +221,13 @@ platform::NumberFormat otherMark(const platform::NumberFormat& settings)
 }
 
 // The file's decimal mark, where it is the other one: some number cell reads
-// only with it, and every number cell reads with it.
-bool writtenWithOtherMark(const std::vector<Line>& lines, const platform::NumberFormat& settings,
+// only with it, and every number cell reads with it. Files are written
+// without digit groups, as the program saves them too: "1,500" in a file
+// read under English settings is a Russian one and a half, not 1500.
+bool writtenWithOtherMark(const std::vector<Line>& lines, platform::NumberFormat settings,
                           const platform::NumberFormat& other)
 {
+    settings.groupSeparator.clear();
     bool onlyOther = false;
     for (const Line& line : lines) {
         for (const auto& cell : line.cells) {
@@ -259,11 +266,27 @@ std::variant<System, Refusal> read(std::string_view bytes, const platform::Numbe
     const std::u16string& text = std::get<std::u16string>(decodedText);
 
     System system;
-    system.separator = separatorOf(text);
-    std::vector<Line> lines = linesOf(text, system.separator);
-    // What a spreadsheet leaves: lines of separators only at the end, ...
+    // A first line "sep=;" names the separator, as some spreadsheets write it.
+    std::u16string_view body = text;
+    int first = 1;
+    if (const auto end = body.find_first_of(u"\r\n"); body.substr(0, 4) == u"sep=" && end == 5
+        && std::u16string_view(u"\t;,").find(body[4]) != std::u16string_view::npos) {
+        system.separator = body[4] == u'\t' ? Separator::Tab : body[4] == u';' ? Separator::Semicolon : Separator::Comma;
+        body.remove_prefix(body.substr(5).starts_with(u"\r\n") ? 7 : 6);
+        first = 2;
+    } else {
+        system.separator = separatorOf(text);
+    }
+    int unclosed = 0;
+    std::vector<Line> lines = linesOf(body, system.separator, first, unclosed);
+    if (unclosed > 0)
+        return refused(Fault::UnclosedQuote, unclosed, 0, 0, system.separator);
+    // What a spreadsheet leaves: lines of separators only before and after
+    // the system, ...
     while (!lines.empty() && lines.back().empty())
         lines.pop_back();
+    while (!lines.empty() && lines.front().empty())
+        lines.erase(lines.begin());
     const platform::NumberFormat other = otherMark(settings);
     // ... a first line that names the columns, ...
     if (!lines.empty() && !lines.front().empty()
@@ -276,12 +299,20 @@ std::variant<System, Refusal> read(std::string_view bytes, const platform::Numbe
         if (line.empty())
             return refused(Fault::EmptyLine, line.number, 0, 0, system.separator);
     }
-    // ... and an empty cell at the end of every line.
-    while (!lines.empty() && std::all_of(lines.begin(), lines.end(), [](const Line& line) {
-               return line.cells.size() > 1 && line.cells.back().empty();
-           })) {
+    // ... and an empty cell at the start or the end of every line (columns
+    // left empty).
+    const auto everyLine = [&](auto empty) {
+        return !lines.empty() && std::all_of(lines.begin(), lines.end(), [&](const Line& line) {
+            return line.cells.size() > 1 && empty(line.cells);
+        });
+    };
+    while (everyLine([](const auto& cells) { return cells.back().empty(); })) {
         for (Line& line : lines)
             line.cells.pop_back();
+    }
+    while (everyLine([](const auto& cells) { return cells.front().empty(); })) {
+        for (Line& line : lines)
+            line.cells.erase(line.cells.begin());
     }
 
     const std::size_t n = lines.size();

@@ -11,9 +11,10 @@
 // The file of a system of equations: text, one equation per line, its n
 // coefficients and then its right-hand side (or the coefficients only, the
 // right-hand sides left to be typed); n is the number of lines, 2 to 8. It
-// is read as spreadsheets and numeric tools write it: a first line of column
-// names is skipped, a trailing empty cell on every line and lines of
-// separators only at the end are ignored. The cells stay texts: the entry
+// is read as spreadsheets and numeric tools write it: a first line "sep=;"
+// names the separator; a first line of column names is skipped; lines of
+// separators only before and after the system, and an empty cell at the
+// start or the end of every line, are ignored. The cells stay texts: the entry
 // windows check them as if they were typed.
 namespace system_file {
 
@@ -48,7 +49,8 @@ enum class Fault {
     TooManyLines,      // more than 8 lines: found
     FirstLine,         // the first line, `line`, holds found values, neither expected (n) nor expected + 1
     LineLength,        // line `line` holds found values, not expected as the first line does
-    EmptyLine,         // line `line` is empty, and lines of the system follow it
+    EmptyLine,         // line `line` holds no value, and lines of the system follow it
+    UnclosedQuote,     // the quote opened on line `line` is never closed
 };
 
 struct Refusal {

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QKeySequence>
+#include <QLocale>
 
 #include "common/opened_system.h"
 #include "common/system_file_format.h"
@@ -39,7 +40,7 @@ QString separatorName(Separator separator)
     case Separator::Blanks:
         break;
     }
-    return QStringLiteral("пробелами");
+    return QStringLiteral("пробелами (ни табуляции, ни точки с запятой, ни запятой в файле нет)");
 }
 
 // What was read of a line that is refused, so that the user sees why.
@@ -59,11 +60,11 @@ QString asRead(const system_file::Refusal& refusal)
 
 QString tooLarge(const QString& file, qint64 size)
 {
+    // Sizes in groups of three digits, as Russian writes them.
+    const QLocale russian(QLocale::Russian, QLocale::Russia);
     return QStringLiteral("Файл %1 слишком велик: %2 байт. Файл системы уравнений должен быть не больше 1 МиБ "
                           "(%3 байт).")
-        .arg(file)
-        .arg(size)
-        .arg(system_file::MaxBytes);
+        .arg(file, russian.toString(size), russian.toString(static_cast<qint64>(system_file::MaxBytes)));
 }
 
 QString why(const system_file::Refusal& refusal, const QString& file)
@@ -89,7 +90,13 @@ QString why(const system_file::Refusal& refusal, const QString& file)
             .arg(file)
             .arg(refusal.found);
     case Fault::EmptyLine:
-        return QStringLiteral("Строка %1 файла %2 пуста. Уравнения должны идти подряд, по одному в строке.")
+        return QStringLiteral("В строке %1 файла %2 нет ни одного значения. Уравнения должны идти подряд, по одному "
+                              "в строке.")
+            .arg(refusal.line)
+            .arg(file);
+    case Fault::UnclosedQuote:
+        return QStringLiteral("В строке %1 файла %2 открыта кавычка, которая нигде не закрыта, и всё после неё "
+                              "читается как одно значение. Закройте кавычку или уберите её.")
             .arg(refusal.line)
             .arg(file);
     case Fault::FirstLine:
@@ -164,6 +171,26 @@ QString noticeOf(const system_file::System& system)
                          .arg(QString::fromStdU16String(system.convertedMark),
                               QString::fromStdU16String(platform::regionalSettings().decimalSeparator)));
     return notes.join(u' ');
+}
+
+// A value as a file keeps it: as typed, digits, sign and exponent, but
+// without digit groups ("1 234,5" is saved "1234,5"), which no spreadsheet
+// and no other regional settings read as one number.
+std::u16string asSaved(const QString& typed)
+{
+    std::u16string cell = typed.trimmed().toStdU16String();
+    const platform::NumberFormat& settings = platform::regionalSettings();
+    if (!platform::textToNumber(typed))
+        return cell;
+    std::u16string saved;
+    for (std::size_t k = 0; k < cell.size(); ++k) {
+        const bool space = cell[k] == u' ' || cell[k] == u'\u00A0' || cell[k] == u'\u202F';
+        if (!space && !std::u16string_view(cell).substr(k).starts_with(settings.groupSeparator))
+            saved += cell[k];
+        else if (!space)
+            k += settings.groupSeparator.size() - 1;
+    }
+    return saved;
 }
 
 void refuse(const QString& text)
@@ -245,8 +272,8 @@ void save(QWidget* parent, const SystemTexts& system)
     for (int i = 0; i < system.n; ++i) {
         rows.emplace_back();
         for (const QString& cell : system.coefficients.at(i))
-            rows.back().push_back(cell.toStdU16String());
-        rows.back().push_back(system.rightHandSides.at(i).toStdU16String());
+            rows.back().push_back(asSaved(cell));
+        rows.back().push_back(asSaved(system.rightHandSides.at(i)));
     }
     platform::saveFile(path, QByteArray::fromStdString(system_file::write(rows, separator, platform::TextLineEnd)),
                        SaveTitle);

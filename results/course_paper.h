@@ -20,7 +20,7 @@ class QPrinter;
 
 // How wide a line of the course may be on paper, in characters: a row of a
 // system of eight unknowns stands on one line.
-inline constexpr std::size_t PaperCourseWidth = 160;
+inline constexpr std::size_t PaperCourseWidth = 200;
 
 // A4 with margins no printer clips; upright, or across where the widest line
 // would not stand on an upright page in the course's font.

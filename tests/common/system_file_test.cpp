@@ -20,7 +20,7 @@ std::string separatorName(Separator separator)
 std::string faultName(system_file::Fault fault)
 {
     const char* names[] = {"TooLarge",     "Binary",    "Encoding",   "Utf16WithoutMark", "TooFewLines",
-                           "TooManyLines", "FirstLine", "LineLength", "EmptyLine"};
+                           "TooManyLines", "FirstLine", "LineLength", "EmptyLine",   "UnclosedQuote"};
     return names[static_cast<int>(fault)];
 }
 
