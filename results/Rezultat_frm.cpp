@@ -28,6 +28,7 @@ const QString FigureCaption = QStringLiteral("Погрешность вычис�
 const QString FigureName = QStringLiteral("Погрешность вычислений (%)");
 const QString NextTip = QStringLiteral("Вернуться в главный модуль");
 const QString CopyResults = QStringLiteral("Копировать результаты");
+const QString CopyTip = QStringLiteral("Выделенный текст, а если ничего не выделено — все результаты");
 const QString Course = QStringLiteral("Ход решения...");
 const QString CourseTip = QStringLiteral("Ход этого решения, для проверки вручную");
 const QString RepeatTip = QStringLiteral("Открыть эту систему в сетке коэффициентов, чтобы исправить её");
@@ -95,7 +96,7 @@ Rezultat_frm::Rezultat_frm()
 
     setLeaveButton(Command1);
     setHelpTopic(help::Results);
-    events().onShortcut(QKeySequence::Copy, [this] { copy(); });
+    events().onCommand(CopyResults, QKeySequence::Copy, CopyTip, [this] { copy(); });
     events().onCommand(Course, Qt::Key_F2, CourseTip, showCourse);
     events().onCommand(CourseStepsCommand, Qt::SHIFT | Qt::Key_F2, CourseStepsTip,
                        [] { ::showCourse(CourseView::Steps); });

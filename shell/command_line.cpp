@@ -1,13 +1,36 @@
 #include "shell/command_line.h"
 
+#include <algorithm>
+
 #include "platform/runtime/application_data.h"
+
+namespace {
+
+// The toolkit's own options, which it takes out of the command line itself:
+// with a value, and without one. Each is written with one dash or two.
+const std::vector<std::string> ToolkitOptionsWithValue = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+    "session", "display", "geometry", "style", "stylesheet", "name", "title"};
+const std::vector<std::string> ToolkitOptions = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+bool among(const std::vector<std::string>& options, const std::string& name)
+{
+    return std::find(options.begin(), options.end(), name) != options.end();
+}
+
+}  // namespace
 
 CommandLine readCommandLine(const std::vector<std::string>& arguments)
 {
     CommandLine line;
     bool options = true;
-    for (const std::string& argument : arguments) {
-        if (options && argument == "--") {
+    for (std::size_t k = 0; k < arguments.size(); ++k) {
+        const std::string& argument = arguments[k];
+        const std::string name = argument.substr(argument.starts_with("--") ? 2 : 1);
+        if (options && argument.size() > 1 && argument[0] == '-' && argument != "--"
+            && (among(ToolkitOptions, name) || among(ToolkitOptionsWithValue, name) || name.starts_with("qmljsdebugger="))) {
+            k += among(ToolkitOptionsWithValue, name) ? 1 : 0;
+        } else if (options && argument == "--") {
             options = false;
         } else if (options && (argument == "-h" || argument == "--help")) {
             return {CommandLine::Action::Help, {}, {}};

@@ -60,6 +60,17 @@ void loadQtTranslation()
 
 }  // namespace
 
+namespace {
+
+// A mistake on the command line, told on the error output; the status to end with.
+int toldMistake(const CommandLine& line)
+{
+    std::fprintf(stderr, "teskora: %s\nПодробнее: teskora --help\n", line.mistake.c_str());
+    return 2;
+}
+
+}  // namespace
+
 std::optional<int> answerCommandLine(int argc, char** argv)
 {
     const CommandLine line = readCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
@@ -67,6 +78,8 @@ std::optional<int> answerCommandLine(int argc, char** argv)
         std::fputs(helpText().c_str(), stdout);
     else if (line.action == CommandLine::Action::Version)
         std::fputs(versionText().c_str(), stdout);
+    else if (line.action == CommandLine::Action::Mistake)
+        return toldMistake(line);
     else
         return std::nullopt;
     return 0;
@@ -78,10 +91,8 @@ std::variant<QString, int> fileOnCommandLine(const QStringList& arguments)
     for (const QString& argument : arguments.mid(1))
         rest.push_back(argument.toStdString());
     const CommandLine line = readCommandLine(rest);
-    if (line.action == CommandLine::Action::Mistake) {
-        std::fprintf(stderr, "teskora: %s\nПодробнее: teskora --help\n", line.mistake.c_str());
-        return 2;
-    }
+    if (line.action == CommandLine::Action::Mistake)
+        return toldMistake(line);
     return QString::fromStdString(line.file);
 }
 

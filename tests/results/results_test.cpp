@@ -1,4 +1,6 @@
 #include <QClipboard>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -286,6 +288,12 @@ private slots:
                                                                            .arg(coloured)));
                     }
                 }
+            }
+            if (steps[k].kind == CourseStep::Kind::Rotation) {  // p's exact value, a tool tip away
+                const QPoint p = picture->cellRect(1, 0, 0).center().toPoint();
+                QHelpEvent hover(QEvent::ToolTip, p, picture->mapToGlobal(p));
+                QApplication::sendEvent(picture, &hover);
+                QCOMPARE(QToolTip::text(), QString("5"));
             }
             QTest::keyClick(program.focus(), Qt::Key_Right);
         }

@@ -32,7 +32,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{"help", {"--help"}, A::Help, ""}, Case{"help short", {"x.csv", "-h"}, A::Help, ""},
                     Case{"version", {"-v"}, A::Version, ""}, Case{"an unknown option", {"--print"}, A::Mistake, ""},
                     Case{"two files", {"a.csv", "b.csv"}, A::Mistake, ""},
-                    Case{"a file named like an option after --", {"--", "--help"}, A::Start, "--help"}),
+                    Case{"a file named like an option after --", {"--", "--help"}, A::Start, "--help"},
+                    Case{"the toolkit's own options passed over", {"-platform", "xcb", "--reverse", "x.csv"}, A::Start,
+                         "x.csv"}),
     [](const auto& info) { return rowName(info.param.name); });
 
 TEST(CommandLine, PrintsItsHelpAndVersionInRussian)
