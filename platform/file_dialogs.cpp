@@ -1,6 +1,7 @@
 #include "platform/file_dialogs.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 
 #include "platform/service_seam.h"
 
@@ -15,12 +16,24 @@ public:
         return remembered(QFileDialog::getOpenFileName(parent, title, folder_, filters.join(QStringLiteral(";;"))));
     }
 
+    // A name typed without an ending takes the chosen type's before the
+    // dialog asks whether to replace a file of that name, not after.
     QString fileToSave(QWidget* parent, const QString& title, const QString& suggested, const QStringList& filters,
                        QString& filter) override
     {
-        filter = filters.value(0);
-        return remembered(QFileDialog::getSaveFileName(parent, title, folder_ + u'/' + suggested,
-                                                       filters.join(QStringLiteral(";;")), &filter));
+        QFileDialog dialog(parent, title, folder_ + u'/' + suggested);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters(filters);
+        const auto ending = [](const QString& chosen) {
+            return chosen.section(QStringLiteral("*."), 1, 1).section(QRegularExpression(QStringLiteral("[ )]")), 0, 0);
+        };
+        dialog.setDefaultSuffix(ending(filters.value(0)));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&](const QString& chosen) { dialog.setDefaultSuffix(ending(chosen)); });
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        filter = dialog.selectedNameFilter();
+        return remembered(dialog.selectedFiles().constFirst());
     }
 
     void startIn(const QString& folder) override { folder_ = folder; }

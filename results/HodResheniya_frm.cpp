@@ -148,9 +148,14 @@ HodResheniya_frm::HodResheniya_frm()
     events().onClick(Poslednii_cmd, [this] { showStep(int(steps_.size()) - 1); });
     connect(Shag_sld, &QSlider::valueChanged, this, [this](int value) { showStep(value - 1); });
     connect(Vid_tab, &QTabWidget::currentChanged, this, &HodResheniya_frm::Vid_tab_CurrentChanged);
-    events().onShortcut(QKeySequence::Save, [this] { Sokhranit_cmd_Click(); });
-    events().onShortcut(QKeySequence::Print, [this] { Pechat_cmd_Click(); });
-    events().onShortcut(QKeySequence::Copy, [this] { copy(); });
+    // The window's commands, also in the menu of a right click on it.
+    events().onCommand(QStringLiteral("Копировать"), QKeySequence::Copy,
+                       QStringLiteral("Выделенный текст или весь ход решения; на вкладке «По шагам» — текст шага"),
+                       [this] { copy(); });
+    events().onCommand(QStringLiteral("Сохранить..."), QKeySequence::Save, Sokhranit_cmd->toolTip(),
+                       [this] { Sokhranit_cmd_Click(); });
+    events().onCommand(QStringLiteral("Печать..."), QKeySequence::Print, Pechat_cmd->toolTip(),
+                       [this] { Pechat_cmd_Click(); });
     events().onShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), [this] { Vid_tab->setCurrentIndex(1 - Vid_tab->currentIndex()); });
     events().onShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
                         [this] { Vid_tab->setCurrentIndex(1 - Vid_tab->currentIndex()); });

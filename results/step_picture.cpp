@@ -129,6 +129,13 @@ QSizeF StepPicture::arrange(bool stacked, bool planeBelow, int digits)
             column += 2 * pad;
             width += column;
         }
+        // A narrow table is as wide as its caption.
+        if (const qreal caption = smallMetrics.horizontalAdvance(text(table.caption)) + pad;
+            columns > 0 && width - labelWidth < caption) {
+            for (qreal& column : widths)
+                column += (caption - (width - labelWidth)) / static_cast<qreal>(columns);
+            width = labelWidth + caption;
+        }
         const qreal height = smallMetrics.height() * 1.4 + rowHeight * static_cast<qreal>(rows + 1);
         placed.caption = QRectF(origin.x() + labelWidth, origin.y(), width - labelWidth, smallMetrics.height() * 1.4);
         placed.rowLabels = QRectF(origin.x(), placed.caption.bottom() + rowHeight, labelWidth,
@@ -301,9 +308,13 @@ void StepPicture::paintPlane(QPainter& painter, const QPalette& palette) const
     const auto label = [&](const QPointF& tip, const std::u16string& words, qreal side) {
         const QString shown = text(words);
         const QRectF box(0, 0, metrics.horizontalAdvance(shown) + 4, metrics.height());
-        // Beyond the tip, and to one side of it.
+        // Beyond the tip, and to one side of it; above a pair on the axis,
+        // whose name stands below it.
         const QPointF outward = (tip - centre) / std::max<qreal>(1, QLineF(centre, tip).length());
-        const QPointF place = tip + outward * metrics.height() + QPointF(outward.y(), -outward.x()) * side * metrics.height();
+        const bool onAxis = std::abs(tip.y() - centre.y()) < metrics.height();
+        const QPointF place = tip + outward * metrics.height()
+                              + (onAxis ? QPointF(0, -metrics.height())
+                                        : QPointF(outward.y(), -outward.x()) * side * metrics.height());
         QRectF at = box.translated(place - box.center());
         at.moveLeft(std::clamp(at.left(), side_.left(), side_.right() - at.width()));
         at.moveTop(std::clamp(at.top(), side_.top(), side_.bottom() - at.height()));

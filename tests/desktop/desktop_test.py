@@ -706,7 +706,8 @@ def a_save_that_a_file_size_limit_stops_leaves_the_old_file_and_says_so():
     click(control(ANSWERS, "push button", "Вычислить"))
     wait_for_windows([RESULTS])
     key("ctrl+s")
-    through_file_dialog("Сохранение системы уравнений", path, replace=True)
+    # Typed without its ending: the dialog adds the type's and asks before replacing.
+    through_file_dialog("Сохранение системы уравнений", path[:-len(".csv")], replace=True)
     message = ("Не удаётся сохранить файл «%s»: запись не удалась (возможно, на диске нет места). Прежний файл, "
                "если он был, остался без изменений." % path)
     check(alert(message) == "Сохранение системы уравнений", "the message's title")

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QClipboard>
 #include <QHelpEvent>
 #include <QToolTip>
@@ -236,6 +237,10 @@ private slots:
     {
         openCourseOfTheWorkedExample(Qt::ShiftModifier);
         QCOMPARE(inCourse<QTabWidget>("Vid_tab")->currentIndex(), 1);  // Shift+F2 opens the steps
+        QStringList commands;  // in the menu of a right click on the window
+        for (const QAction* command : program.window(window::HodResheniya_frm)->actions())
+            commands.append(command->text() + ' ' + command->shortcut().toString());
+        QCOMPARE(commands, QStringList({"Копировать Ctrl+C", "Сохранить... Ctrl+S", "Печать... Ctrl+P"}));
         QTest::keyClick(program.focus(), Qt::Key_Right);
         QTest::keyClick(program.focus(), Qt::Key_C, Qt::ControlModifier);
         const QString step = QGuiApplication::clipboard()->text();
