@@ -31,8 +31,7 @@ public:
     void Form_Activate() override;
     void placeOnScreen() override;
 
-    // The step shown, from 0; moves there (within the steps).
-    int step() const { return step_; }
+    // Shows the step given, from 0 (kept within the steps).
     void showStep(int step);
 
 protected:

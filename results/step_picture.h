@@ -41,7 +41,6 @@ public:
     QRectF cellRect(int table, int row, int column) const;
     // The cell at a point: its table, row and column; false where there is none.
     bool cellAt(const QPointF& point, int& table, int& row, int& column) const;
-    int digits() const { return digits_; }
 
     void paint(QPainter& painter, const QPointF& at, const QPalette& palette) const;
 
