@@ -213,8 +213,6 @@ QStringList HodResheniya_frm::stepsAsText() const
 
 void HodResheniya_frm::showStep(int step)
 {
-    if (steps_.empty())
-        return;
     step_ = std::clamp(step, 0, int(steps_.size()) - 1);
     const CourseStep& shown = steps_[step_];
     Shag_lbl->setText(QStringLiteral("Шаг %1 из %2: ").arg(step_ + 1).arg(steps_.size())

@@ -1,5 +1,6 @@
 #include <QDropEvent>
 #include <QLabel>
+#include <QLocalServer>
 #include <QXmlStreamReader>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -29,6 +30,7 @@ class FilesTest : public QObject, public platform::FileDialogs {
     ProgramFixture program;
     QTemporaryDir folder;
     QString chosen, chosenFilter, startedIn;
+    QLocalServer listening;  // a socket where a file is looked for
     QStringList filtersOffered;
 
     QString fileToOpen(QWidget*, const QString&, const QStringList& filters) override
@@ -198,6 +200,10 @@ private slots:
             QVERIFY(mkfifo(QFile::encodeName(chosen).constData(), 0600) == 0);
         else if (bytes == "loop")
             QVERIFY(QFile::link(chosen, chosen));
+        else if (bytes == "device")
+            chosen = "/dev/null";
+        else if (bytes == "socket")
+            QVERIFY(listening.listen(chosen));
         else if (bytes == "large")
             file(name, QByteArray(1024 * 1024 + 1, '1'));
         else if (bytes != "missing")
@@ -311,6 +317,19 @@ private slots:
                                                "остался без изменений. | exclamation"));
         QCOMPARE(read(chosen), old);
         QCOMPARE(QFileInfo(chosen).dir().entryList(QDir::Files), QStringList(name));
+    }
+
+    // A file the user may not read, named so (as root, who may read
+    // anything, it is skipped: ctest runs it again as nobody).
+    void aFileThatMayNotBeReadIsNamedSo()
+    {
+        chosen = file("secret.csv", "1;2\n3;4\n");
+        QFile::setPermissions(chosen, QFileDevice::Permissions());
+        QTest::keyClick(program.focus(), Qt::Key_O, Qt::ControlModifier);
+        if (program.messages.isEmpty())
+            QSKIP("this user may read any file");
+        QCOMPARE(program.messages, QStringList("Открытие системы уравнений | Файл «" + chosen
+                                               + "» не удаётся прочитать: нет прав на чтение. | exclamation"));
     }
 
     // A dialog cancelled leaves everything as it was.
@@ -467,6 +486,16 @@ private slots:
         chosen = folder.filePath("course2");
         QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(read(chosen + ".pdf").startsWith("%PDF"));
+        // The steps as text: each step's heading and words.
+        QTest::keyClick(program.focus(), Qt::Key_Tab, Qt::ControlModifier);
+        chosen = folder.filePath("steps.txt");
+        QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
+        const QString steps = QString::fromUtf8(read(chosen));
+        QVERIFY2(steps.startsWith("Шаг 1 из 6: Система, как она введена\nСистема, как она введена: неизвестных 2;")
+                     && steps.contains("\n\nШаг 2 из 6: Вращение (1,2)\nВращение (1,2): |d| ≥ |e|, m = e/d.\n")
+                     && steps.endsWith(local("Погрешность вычислений (%): 0,000000000000027491236800242\n")),
+                 qPrintable(steps));
+        QTest::keyClick(program.focus(), Qt::Key_Tab, Qt::ControlModifier);
         chosenFilter.clear();
         const QStringList files = QDir(folder.path()).entryList(QDir::Files);
         chosen.clear();  // cancelled
