@@ -1,5 +1,7 @@
 #include "common/system_files.h"
 
+#include <algorithm>
+
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLocale>
@@ -27,6 +29,11 @@ const QStringList OpenFilters = {QStringLiteral("Системы уравнени
 const QString CommaFilter = QStringLiteral("CSV, значения через запятую (*.csv)");
 const QString TabFilter = QStringLiteral("Текст, значения через табуляцию (*.tsv *.txt)");
 const QString Suggested = QStringLiteral("Система уравнений.csv");
+
+QString fromCell(const std::u16string& cell)
+{
+    return QString::fromStdU16String(cell);
+}
 
 QString separatorName(Separator separator)
 {
@@ -107,7 +114,11 @@ QString why(const system_file::Refusal& refusal, const QString& file)
                    .arg(refusal.found)
                    .arg(refusal.expected)
                    .arg(refusal.expected + 1)
-               + asRead(refusal);
+               + asRead(refusal)
+               + (refusal.rowNamesLikely
+                      ? QStringLiteral(" Если первый столбец — названия или номера строк, удалите его или оставьте "
+                                       "пустой ячейку над ним в строке названий столбцов.")
+                      : QString());
     case Fault::LineLength:
         return QStringLiteral("В строке %1 файла %2 значений: %3, а должно быть %4, как в первой строке системы.")
                    .arg(refusal.line)
@@ -115,6 +126,16 @@ QString why(const system_file::Refusal& refusal, const QString& file)
                    .arg(refusal.found)
                    .arg(refusal.expected)
                + asRead(refusal);
+    case Fault::RowNames:
+        return QStringLiteral("Не удаётся понять, что в первом столбце файла %1: названия строк или коэффициенты "
+                              "при Х1. Над ним в строке названий столбцов нет названия, как над названиями строк, но в строке %2 "
+                              "там %3. Если это названия строк, удалите этот столбец; если коэффициенты — впишите "
+                              "название над ним.")
+            .arg(file)
+            .arg(refusal.line)
+            .arg(refusal.cells.front().empty() ? QStringLiteral("пусто")
+                                               : QStringLiteral("число «%1», а не номер строки")
+                                                                     .arg(fromCell(refusal.cells.front())));
     }
     return QString();
 }
@@ -158,18 +179,41 @@ std::vector<std::u16string> columnNames(int n)
     return names;
 }
 
+// Cells in «», as many as fit in a line of the note.
+QString quotedCells(const std::vector<std::u16string>& cells)
+{
+    QStringList quoted;
+    for (std::size_t k = 0; k < std::min<std::size_t>(cells.size(), 8); ++k)
+        quoted.append(u'«' + fromCell(cells[k]) + u'»');
+    return quoted.join(QStringLiteral(", ")) + (cells.size() > 8 ? QStringLiteral(" …") : QString());
+}
+
 // What the grid tells about a file read otherwise than as written. The
 // line of names the program itself writes is no news.
 QString noticeOf(const system_file::System& system)
 {
     QStringList notes;
+    if (system.windows1251)
+        notes.append(QStringLiteral("Файл прочитан в кодировке Windows-1251."));
+    const bool numbered = !system.header.empty() && std::all_of(system.header.begin(), system.header.end(), [](const auto& cell) {
+        return std::all_of(cell.begin(), cell.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+    });
     if (!system.header.empty() && system.header != columnNames(system.n))
-        notes.append(QStringLiteral("Первая строка файла — названия столбцов; она пропущена."));
+        notes.append(numbered ? QStringLiteral("Первая строка файла — номера столбцов; она пропущена.")
+                              : QStringLiteral("Первая строка файла — названия столбцов; она пропущена."));
+    if (!system.rowNames.empty())
+        notes.append(QStringLiteral("Первый столбец файла — названия строк (%1); он пропущен.").arg(quotedCells(system.rowNames)));
     if (!system.convertedMark.empty())
         notes.append(QStringLiteral("Числа в файле записаны с десятичным разделителем «%1»; он заменён на «%2», как "
                                     "в региональных настройках.")
                          .arg(QString::fromStdU16String(system.convertedMark),
                               QString::fromStdU16String(platform::regionalSettings().decimalSeparator)));
+    if (system.keptAsWritten.size() == 1)
+        notes.append(QStringLiteral("Значение %1 оставлено как в файле: оно не читается как число.")
+                         .arg(quotedCells(system.keptAsWritten)));
+    else if (!system.keptAsWritten.empty())
+        notes.append(QStringLiteral("Значения %1 оставлены как в файле: они не читаются как числа.")
+                         .arg(quotedCells(system.keptAsWritten)));
     return notes.join(u' ');
 }
 
@@ -196,11 +240,6 @@ std::u16string asSaved(const QString& typed)
 void refuse(const QString& text)
 {
     platform::msgBox(text, platform::MessageIcon::Exclamation, OpenTitle);
-}
-
-QString fromCell(const std::u16string& cell)
-{
-    return QString::fromStdU16String(cell);
 }
 
 }  // namespace

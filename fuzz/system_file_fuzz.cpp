@@ -2,7 +2,9 @@
 // it never fails but by a refusal; a system it accepts has 2 to 8 equations
 // of n coefficients and n right-hand sides or none; and what it accepts,
 // written back as the program saves it (with commas, quoted where needed),
-// reads back as the same cells.
+// reads back as the same cells: also with a column of row names before it,
+// as R writes them, which is left out; while a column of numbers that are
+// not the rows' numbers, under the same header, is never left out.
 
 #include <algorithm>
 #include <cstdint>
@@ -43,5 +45,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!back || back->coefficients != system->coefficients || back->rightHandSides != system->rightHandSides)
             __builtin_trap();  // a system saved reads back as it was
     }
+    // As R and pandas write a table: a header with an empty first cell, and each row's number before it.
+    const auto withFirstColumn = [&](auto cell) {
+        std::vector<std::vector<std::u16string>> named = {{u""}};
+        for (std::size_t k = 0; k < rows[0].size(); ++k)
+            named[0].push_back(u"V" + std::u16string(1, char16_t(u'1' + k)));
+        for (std::size_t i = 0; i < n; ++i) {
+            named.push_back({cell(i)});
+            named.back().insert(named.back().end(), rows[i].begin(), rows[i].end());
+        }
+        return system_file::read(system_file::write(named, system_file::Separator::Comma, "\n"), settings);
+    };
+    const auto named = withFirstColumn([](std::size_t i) { return std::u16string(1, char16_t(u'1' + i)); });
+    const auto* back = std::get_if<system_file::System>(&named);
+    if (!back || back->coefficients != system->coefficients || back->rightHandSides != system->rightHandSides
+        || back->rowNames.size() != n)
+        __builtin_trap();
+    const auto numbered = withFirstColumn([](std::size_t) { return std::u16string(u"-7"); });
+    if (const auto* kept = std::get_if<system_file::System>(&numbered); kept && kept->coefficients[0][0] != u"-7")
+        __builtin_trap();
     return 0;
 }

@@ -113,12 +113,12 @@ public:
             return;
         }
         const RotationObserver::Step& turn = rotation.step;
-        Table before = matrixTable(u"до поворота", matrix_);
+        Table before = matrixTable(u"до вращения", matrix_);
         before.markedColumns = columns;
         before.marks = {{i - 1, j - 1, Style::Cell, u"d"}, {i - 1, i - 1, Style::Cell, u"e"}};
         matrix_[i - 1][i - 1] = turn.p;
         matrix_[i - 1][j - 1] = turn.t;
-        Table after = matrixTable(u"после поворота", matrix_);  // filled below, row by row
+        Table after = matrixTable(u"после вращения", matrix_);  // filled below, row by row
         after.markedColumns = columns;
         after.marks = {{i - 1, i - 1, Style::Cell, u"p"}, {i - 1, j - 1, Style::Cell, u"t"}};
         shown.text = {u"Вращение " + cell(i, j) + u": " + course_words::branch(turn.branch),
@@ -127,7 +127,7 @@ public:
                           + (turn.branch == RotationObserver::Branch::ZeroPivot ? Text() : u"; m = " + number(turn.m))
                           + u".",
                       u"t = " + number(turn.t) + u"; p = " + number(turn.p) + u"; c = " + number(turn.c)
-                          + u"; s = " + number(turn.s) + u"; угол поворота φ = 2·arctg t = " + degrees(turn.t)
+                          + u"; s = " + number(turn.s) + u"; угол вращения φ = 2·arctg t = " + degrees(turn.t)
                           + u".",
                       u"p становится новым A" + cell(i, i) + u", t записывается в клетку A" + cell(i, j) + u"."};
         for (const auto& [k, turned] : rotation.rows) {

@@ -26,7 +26,7 @@ inline std::u16string branch(RotationObserver::Branch branch)
 {
     switch (branch) {
     case RotationObserver::Branch::ZeroPivot:
-        return u"e = 0, поворот на 90°.";
+        return u"e = 0, вращение на 90°.";
     case RotationObserver::Branch::CellNotSmaller:
         return u"|d| ≥ |e|, m = e/d.";
     case RotationObserver::Branch::CellSmaller:

@@ -334,7 +334,7 @@ void StepPicture::paintPlane(QPainter& painter, const QPalette& palette) const
 
     const QString angle = QStringLiteral("φ = ") + text(writeDegrees(plane.degrees, format_));
     if (plane.degrees == 0) {
-        painter.drawText(side_, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("поворота нет"));
+        painter.drawText(side_, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("вращения нет"));
         return;
     }
     // The arc from the pair before the turn to the pair after it.

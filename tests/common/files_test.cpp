@@ -140,38 +140,49 @@ private slots:
     }
 
     // A file another program wrote, read otherwise than as written: the grid
-    // says how under its boxes, and grows to show it whole.
+    // says how under its boxes, and grows to show it whole. Each note as the
+    // settings' own mark «%1» and the other «%2» make it.
     void aFileReadOtherwiseThanWrittenIsToldInTheGrid_data()
     {
+        const QString mark = "Числа в файле записаны с десятичным разделителем «%2»; он заменён на «%1», как в "
+                             "региональных настройках.";
+        const QString names = "Первая строка файла — названия столбцов; она пропущена.";
         QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("mark");  // the file's decimal mark
-        QTest::addColumn<bool>("header");
-        QTest::newRow("numpy's default") << "@exports/numpy_default.txt" << "." << false;
-        QTest::newRow("LibreOffice under Russian settings") << "@exports/libreoffice_ru.csv" << "," << false;
-        QTest::newRow("a header line") << "@exports/header_ru.csv" << "," << true;
+        QTest::addColumn<QString>("point");  // the note under settings with a decimal point
+        QTest::addColumn<QString>("comma");  // and with a decimal comma
+        QTest::newRow("numpy's default") << "@exports/numpy_default.txt" << "" << mark;
+        QTest::newRow("LibreOffice under Russian settings") << "@exports/libreoffice_ru.csv" << mark << "";
+        QTest::newRow("a header line") << "@exports/header_ru.csv" << names + ' ' + mark << names;
+        QTest::newRow("R's write.csv, row names")
+            << "@exports/r_write_csv_b.csv"
+            << names + " Первый столбец файла — названия строк («1», «2», «3»); он пропущен."
+            << names + " Первый столбец файла — названия строк («1», «2», «3»); он пропущен. " + mark;
+        QTest::newRow("pandas without its index, the columns' numbers")
+            << "@exports/pandas_noindex_b.csv" << "Первая строка файла — номера столбцов; она пропущена."
+            << "Первая строка файла — номера столбцов; она пропущена. " + mark;
+        QTest::newRow("a Russian spreadsheet in Windows-1251")
+            << "@exports/libreoffice_cp1251_header.csv" << "Файл прочитан в кодировке Windows-1251. " + mark
+            << "Файл прочитан в кодировке Windows-1251.";
+        QTest::newRow("a cell with digit groups kept as written")
+            << "\"1\u00a0234,500\";0,25;1\n2;3;4\n"
+            << mark + " Значение «1\u00a0234,500» оставлено как в файле: оно не читается как число." << "";
     }
 
     void aFileReadOtherwiseThanWrittenIsToldInTheGrid()
     {
         QFETCH(QString, file);
-        QFETCH(QString, mark);
-        QFETCH(bool, header);
+        QFETCH(QString, point);
+        QFETCH(QString, comma);
         chosen = this->file("exported.csv", QByteArray::fromStdString(dataBytes(file.toStdString())));
         QTest::keyClick(program.focus(), Qt::Key_O, Qt::ControlModifier);
         platform::Form* grid = program.window(window::Start_frm);
         QVERIFY(grid);
         const QString own = QString::fromStdU16String(platform::regionalSettings().decimalSeparator);
-        QVERIFY(boxes(window::Start_frm, {0, 9}).join(' ').contains(own));
-        QStringList notes;
-        if (header)
-            notes.append("Первая строка файла — названия столбцов; она пропущена.");
-        if (mark != own)
-            notes.append("Числа в файле записаны с десятичным разделителем «" + mark + "»; он заменён на «" + own
-                         + "», как в региональных настройках.");
+        const QString note = (own == "," ? comma : point).arg(own, own == "," ? "." : ",");
         const auto* notice = grid->findChild<QLabel*>("Zametka_lbl");
-        QCOMPARE(notice->isVisibleTo(grid), !notes.isEmpty());
-        QCOMPARE(notice->text(), notes.join(' '));
-        if (!notes.isEmpty()) {
+        QCOMPARE(notice->isVisibleTo(grid), !note.isEmpty());
+        QCOMPARE(notice->text(), note);
+        if (!note.isEmpty()) {
             QVERIFY(grid->rect().contains(notice->geometry()));
             QVERIFY(notice->height() >= notice->heightForWidth(notice->width()));
         }

@@ -20,7 +20,7 @@ std::string separatorName(Separator separator)
 std::string faultName(system_file::Fault fault)
 {
     const char* names[] = {"TooLarge",     "Binary",    "Encoding",   "Utf16WithoutMark", "TooFewLines",
-                           "TooManyLines", "FirstLine", "LineLength", "EmptyLine",   "UnclosedQuote"};
+                           "TooManyLines", "FirstLine", "LineLength", "EmptyLine",   "UnclosedQuote", "RowNames"};
     return names[static_cast<int>(fault)];
 }
 
@@ -40,12 +40,17 @@ std::string described(const std::variant<system_file::System, system_file::Refus
                               + std::to_string(refusal->found) + ' ' + std::to_string(refusal->expected);
         if (!refusal->cells.empty())
             outcome += " sep=" + separatorName(refusal->separator);
+        if (refusal->rowNamesLikely)
+            outcome += " row names?";
         return outcome + '\t' + joined(refusal->cells);
     }
     const auto& system = std::get<system_file::System>(read);
     std::string outcome = "n=" + std::to_string(system.n) + (system.rightHandSides.empty() ? "" : " rhs")
-                          + " sep=" + separatorName(system.separator) + (system.header.empty() ? "" : " header")
-                          + (system.convertedMark.empty() ? "" : " mark=" + platform::utf8(system.convertedMark));
+                          + " sep=" + separatorName(system.separator) + (system.windows1251 ? " cp1251" : "")
+                          + (system.header.empty() ? "" : " header")
+                          + (system.rowNames.empty() ? "" : " rows=" + joined(system.rowNames))
+                          + (system.convertedMark.empty() ? "" : " mark=" + platform::utf8(system.convertedMark))
+                          + (system.keptAsWritten.empty() ? "" : " kept=" + joined(system.keptAsWritten));
     std::vector<std::u16string> cells;
     for (int i = 0; i < system.n; ++i) {
         cells.insert(cells.end(), system.coefficients.at(i).begin(), system.coefficients.at(i).end());

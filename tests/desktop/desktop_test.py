@@ -68,7 +68,7 @@ RIGHT_HAND_SIDES = ["2", "5", "12"]
 FIGURE = "0,0000000000000222044604925031"
 SHOWN = {"Х1": "1", "Х2": "2", "Х3": "3", "Погрешность вычислений (%)": FIGURE}
 # Lines of the course: the legend, and a table whose columns stand.
-COURSE_SHOWN = ["  c = (1 − t²)/(1 + t²); s = 2t/(1 + t²); t — тангенс половины угла поворота.",
+COURSE_SHOWN = ["  c = (1 − t²)/(1 + t²); s = 2t/(1 + t²); t — тангенс половины угла вращения.",
                 "         Х1   Х2  Х3   b",
                 "  ур. 1   3    1  -1   2",
                 "  ур. 2   1  0,5   1   5",
@@ -321,8 +321,9 @@ def expect_spoken(mark, *texts):
 
 # The road
 
-def grid_boxes():
-    return [[control(GRID, "text", "Коэффициент при Х%d, уравнение %d" % (j, i)) for j in (1, 2, 3)] for i in (1, 2, 3)]
+def grid_boxes(n=3):
+    return [[control(GRID, "text", "Коэффициент при Х%d, уравнение %d" % (j, i)) for j in range(1, n + 1)]
+            for i in range(1, n + 1)]
 
 
 def exit_then_no(caption, boxes):
@@ -627,8 +628,8 @@ def launch(*args, without=(), file_size_limit=None):
     PROGRAM.append(start([TESKORA, *args], env=env, stderr=open(LAUNCH[1], "a"), preexec_fn=limited))
 
 
-def grid_texts():
-    return [text_of(box) for row in grid_boxes() for box in row]
+def grid_texts(n=3):
+    return [text_of(box) for row in grid_boxes(n) for box in row]
 
 
 def through_file_dialog(title, path, replace=False):
@@ -647,22 +648,26 @@ def through_file_dialog(title, path, replace=False):
     wait_for(lambda: not [c for c, w in windows() if c == title and w.getRoleName() != "alert"], "the file dialog to close")
 
 
-# The system as a spreadsheet's CSV has it: commas, a decimal comma in quotes,
-# and a first line of the user's own column names.
-SPREADSHEET_CSV = 'x1,x2,x3,b\n3,1,-1,2\n1,"0,5",1,5\n2,-1,4,12\n'
+# The system as R's write.csv(cbind(A, b)) writes it: a header over the row
+# names, each row's name in quotes, decimal points.
+R_WRITE_CSV = '"","V1","V2","V3","V4"\n"1",3,1,-1,2\n"2",1,0.5,1,5\n"3",2,-1,4,12\n'
 SAVED_CSV = 'Х1,Х2,Х3,b\n3,1,-1,2\n1,"0,5",1,5\n2,-1,4,12\n'
+# Another system, opened later: a grid that showed the last one instead would show.
+OTHER_CSV = 'Х1,Х2,b\n7,"-1,5",1\n2,4,8\n'
 
 
 @scenario
-def a_comma_csv_on_the_command_line_starts_at_the_grid_and_goes_on_to_the_answer():
+def an_r_csv_on_the_command_line_starts_at_the_grid_without_its_row_names_and_goes_on_to_the_answer():
     path = os.path.join(SCRATCH, "система.csv")
     with open(path, "w", encoding="utf-8") as system:
-        system.write(SPREADSHEET_CSV)
+        system.write(R_WRITE_CSV)
     launch(path)
     wait_for_windows([GRID])
     check(grid_texts() == [cell for row in COEFFICIENTS for cell in row], "the grid holds %r" % grid_texts())
-    notice = "Первая строка файла — названия столбцов; она пропущена."
-    check(find(window(GRID), "label", notice) is not None, "the grid does not say that the first line was skipped")
+    notice = ("Первая строка файла — названия столбцов; она пропущена. Первый столбец файла — названия строк "
+              "(«1», «2», «3»); он пропущен. Числа в файле записаны с десятичным разделителем «.»; он заменён на "
+              "«,», как в региональных настройках.")
+    check(find(window(GRID), "label", notice) is not None, "the grid does not say what it left out of the file")
     expect_focus("text", "Коэффициент при Х1, уравнение 1")
     click(control(GRID, "push button", "Далее"))
     answers = [control(ANSWERS, "text", "Правая часть уравнения %d" % i) for i in (1, 2, 3)]
@@ -687,10 +692,13 @@ def ctrl_s_in_the_results_saves_the_system_through_the_file_dialog():
 def ctrl_o_on_the_main_window_opens_a_file_through_the_file_dialog():
     click(control(RESULTS, "push button", "Далее"))
     wait_for_windows([MAIN])
+    other = os.path.join(SCRATCH, "other.csv")
+    with open(other, "w", encoding="utf-8") as system:
+        system.write(OTHER_CSV)
     key("ctrl+o")
-    through_file_dialog("Открытие системы уравнений", os.path.join(SCRATCH, "saved.csv"))
+    through_file_dialog("Открытие системы уравнений", other)
     wait_for_windows([GRID])
-    check(grid_texts() == [cell for row in COEFFICIENTS for cell in row], "the grid holds %r" % grid_texts())
+    check(grid_texts(2) == ["7", "-1,5", "2", "4"], "the grid holds %r" % grid_texts(2))
     window_manager_close(GRID, EXIT, ("push button", "Нет"))
     click(control(EXIT, "push button", "Да"))
     check(PROGRAM[-1].wait(timeout=5) == 0, "the program did not end with status 0")

@@ -53,12 +53,15 @@ protected:
         return solve([](const auto&... arguments) { return courseOfSolve(arguments...); });
     }
 
-    // The whole text against its file, or the file rewritten.
+    // The whole text against its file; or the file rewritten, which never
+    // passes: the rewritten texts are to be read before a run without it.
     static void compareWithFile(const std::string& text, const std::string& folder)
     {
         const std::string file = std::string(TESKORA_TEST_DATA) + "/" + folder + "/" + GetParam().at(4) + ".txt";
-        if (std::getenv("TESKORA_WRITE_COURSES"))
+        if (std::getenv("TESKORA_WRITE_COURSES")) {
             std::ofstream(file) << text;
+            FAIL() << file << " rewritten: read the change, then run again without TESKORA_WRITE_COURSES";
+        }
         std::ifstream expected(file);
         EXPECT_EQ(text, std::string(std::istreambuf_iterator<char>(expected), {}));
     }
@@ -70,6 +73,29 @@ TEST_P(CourseText, IsTheWholeTextOfItsFile)
     for (const std::u16string& line : course())
         text += platform::utf8(line) + "\n";
     compareWithFile(text, "course");
+}
+
+// Checkable by hand whatever the golden files hold: no line wider than the
+// course, the legend before the first rotation, no decimal comma that reads
+// as a separator, long rows continued on marked lines.
+TEST_P(CourseText, ReadsAsAWorkedSolutionInColumns)
+{
+    const auto lines = course();
+    const auto legendAt = std::find_if(lines.begin(), lines.end(),
+                                       [](const auto& line) { return line.starts_with(u"  c = (1 − t²)/(1 + t²)"); });
+    const auto firstRotation = std::find_if(lines.begin(), lines.end(),
+                                            [](const auto& line) { return line.starts_with(u"Вращение ("); });
+    EXPECT_LT(legendAt, firstRotation) << "the legend stands before the rotations";
+    bool continued = false;
+    for (const std::u16string& line : lines) {
+        EXPECT_LE(columnsOf(line), CourseWidth) << platform::utf8(line);
+        // Items are separated by "; " and indices written "(2,1)": a comma
+        // between two digits is a decimal comma, never with a blank after it.
+        EXPECT_FALSE(std::regex_search(platform::utf8(line), std::regex("[0-9], [0-9]|\\([0-9], "))) << platform::utf8(line);
+        continued = continued || line.starts_with(u"  …");
+    }
+    if (GetParam().at(4) == "eight_long")
+        EXPECT_TRUE(continued) << "rows of eight long values go on";
 }
 
 // A step as the tables of steps describe it: its number, title and kind;
