@@ -1,8 +1,10 @@
 // The course of a solve by steps, timed as a student feels it: one step of
 // eight unknowns drawn, a move to the next step (the picture laid out and
-// drawn again), and the PDF of every step of an 8 x 8 solve. Beside each,
-// the budget it is measured against: a frame at 60 Hz (16.7 ms) for a step,
-// two seconds for the PDF. Runs under the offscreen platform:
+// drawn again), the one arrangement of every rotation found, and the PDF of
+// every step of an 8 x 8 solve. Beside each, the budget it is measured
+// against: a frame at 60 Hz (16.7 ms) for a step, a tenth of a second (a
+// pause a person does not notice) for the arrangement, two seconds for the
+// PDF. Runs under the offscreen platform:
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/steps_bench
 
@@ -73,15 +75,28 @@ void moveToTheNextStep(benchmark::State& state)
 {
     StepView view(nullptr);
     view.resize(1200, 640);
+    view.setSteps(&steps(), 15);
     std::size_t k = 0;
     for (auto _ : state) {
         k = (k + 1) % steps().size();
-        view.setStep(&steps()[k], QStringLiteral("Шаг"));
+        view.showStep(int(k), QStringLiteral("Шаг"), QStringLiteral("Шаг"));
         benchmark::DoNotOptimize(view.grab());
     }
     budget(state, 1000.0 / 60);
 }
 BENCHMARK(moveToTheNextStep)->Unit(benchmark::kMillisecond);
+
+// The one arrangement of all 28 rotations found for a view's size, as
+// opening the steps or resizing the window does once.
+void arrangeEveryRotation(benchmark::State& state)
+{
+    QImage image(1200, 640, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(StepPicture::rotationsArrangement(steps(), image.size(), courseFont(), &image,
+                                                                   platform::NumberFormat::russian()));
+    budget(state, 100);
+}
+BENCHMARK(arrangeEveryRotation)->Unit(benchmark::kMillisecond);
 
 // Every step of the 8 x 8 solve into a PDF document.
 void everyStepAsPdf(benchmark::State& state)

@@ -2,8 +2,9 @@
 //
 // Byte 0 picks the settings (Russian or English); the rest are UTF-16 code
 // units of a typed text, lone surrogates and all. Bytes 1..8 are also read as
-// a double for the round trip of the general rule.
+// a double for the round trips of the general and the decimal rule.
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -48,10 +49,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (!back || *back != rounded)
                 __builtin_trap();  // what the program shows must read back as what it means
         }
+        // The decimal rule: within the decimal range (to 15 digits) a text that
+        // reads back as the value to 15 digits or to its 28th place; beyond it,
+        // the overflow error and nothing else.
+        const bool inRange = std::isfinite(value) && roundedTo15Digits(value, rounded)
+                             && std::fabs(rounded) <= 7.92281625142643e28;
         try {
-            (void)platform::writeDecimal(value, format);
+            const auto back = platform::parseNumber(platform::writeDecimal(value, format), format);
+            if (!inRange || !back || std::fabs(*back - value) > std::max(std::fabs(value) * 1e-14, 1e-28))
+                __builtin_trap();
         } catch (const platform::RuntimeError&) {
-            // beyond the decimal range: the overflow error, as it should
+            if (inRange)
+                __builtin_trap();
         }
     }
     return 0;

@@ -1,5 +1,7 @@
 #include "platform/form.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -8,6 +10,7 @@
 
 #include "platform/control_events.h"
 #include "platform/controls.h"
+#include "platform/scrolled_client.h"
 #include "platform/tab_order.h"
 #include "platform/window_service.h"
 
@@ -60,7 +63,14 @@ bool Form::isLive() const
 
 void Form::setClientSizeTwips(double width, double height)
 {
-    const QSize client(twipsToPixels(width), twipsToPixels(height));
+    // A window that sizes itself places its controls by the designed client
+    // area: they stand on it again until the window's placing fits it anew.
+    standAsDesigned();
+    setClientSize(QSize(twipsToPixels(width), twipsToPixels(height)));
+}
+
+void Form::setClientSize(QSize client)
+{
     if (frame_ == Frame::Sizable)
         resize(client);
     else
@@ -88,10 +98,72 @@ void Form::centreOnScreen()
     if (!target)
         return;
     const QRect available = target->availableGeometry();
+    fitInto(available);
     const QSizeF outer = outerSizeTwips();
     const float left = (static_cast<float>(pixelsToTwips(available.width())) - static_cast<float>(outer.width())) / 2;
     const float top = (static_cast<float>(pixelsToTwips(available.height())) - static_cast<float>(outer.height())) / 2;
-    move(available.x() + twipsToPixels(left), available.y() + twipsToPixels(top));
+    // A window the screen cannot hold whole keeps its title bar on it.
+    move(available.x() + std::max(twipsToPixels(left), 0), available.y() + std::max(twipsToPixels(top), 0));
+}
+
+QSize Form::roomForClient(const QRect& available) const
+{
+    const QSizeF outer = outerSizeTwips();
+    const QSize frame = QSize(twipsToPixels(outer.width()), twipsToPixels(outer.height())) - size();
+    return available.size() - frame;
+}
+
+// Where the screen leaves less room than the window takes (a small screen,
+// a large scale factor), the window fits it. One laid out by a layout gives
+// up room as when the user makes it smaller. One of controls placed as
+// designed shows its designed client area in a view that scrolls; once the
+// room is enough again, the controls stand on the window as designed.
+void Form::fitInto(const QRect& available)
+{
+    const QSize room = roomForClient(available);
+    if (layout()) {
+        const QSize fitted = size().boundedTo(room);
+        if (fitted != size())
+            setClientSize(fitted);
+        return;
+    }
+    const QSize designed = scrolled_ ? scrolled_->designedSize() : size();
+    if (designed.width() <= room.width() && designed.height() <= room.height()) {
+        if (scrolled_) {
+            standAsDesigned();
+            setClientSize(designed);
+        }
+        return;
+    }
+    if (!scrolled_)
+        scrolled_ = std::make_unique<ScrolledClient>(*this);
+    setClientSize(scrolled_->clientSizeWithin(room));
+}
+
+void Form::standAsDesigned()
+{
+    if (!scrolled_)
+        return;
+    scrolled_->restoreDesign();
+    scrolled_.reset();
+}
+
+// A window laid out by a layout may grow after its placing, when its pages
+// ask for more room than the screen has: it keeps within the screen. One
+// that fits stays where it stands, wherever the user has put it.
+void Form::keepOnScreen()
+{
+    const QScreen* target = screen();
+    if (!target)
+        return;
+    const QRect available = target->availableGeometry();
+    const QSize room = roomForClient(available);
+    if (width() <= room.width() && height() <= room.height())
+        return;
+    fitInto(available);
+    const QRect frame = frameGeometry();
+    move(std::clamp(frame.left(), available.left(), std::max(available.left(), available.right() + 1 - frame.width())),
+         std::clamp(frame.top(), available.top(), std::max(available.top(), available.bottom() + 1 - frame.height())));
 }
 
 void Form::closeEvent(QCloseEvent* event)
@@ -136,7 +208,10 @@ bool Form::event(QEvent* event)
     default:
         break;
     }
-    return QWidget::event(event);
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::LayoutRequest && layout() && isVisible() && isLive())
+        keepOnScreen();
+    return handled;
 }
 
 }  // namespace platform

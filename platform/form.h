@@ -12,6 +12,7 @@ class QPushButton;
 namespace platform {
 
 class ControlEvents;
+class ScrolledClient;
 class TabOrder;
 
 // What every window of the program is, as the forms runtime made it: a
@@ -46,12 +47,14 @@ public:
     bool isLive() const;
 
     Frame frame() const { return frame_; }
+    // The window's own size, as designed; its placing fits it to the screen.
     void setClientSizeTwips(double width, double height);
     void setOuterSizeTwips(double width, double height);
     // The outer size: the real frame once the window manager has reported it,
     // otherwise the frame the window sizes assume.
     QSizeF outerSizeTwips() const;
-    // Left = (screen width - window width) / 2, Top likewise, halves in single precision.
+    // Left = (screen width - window width) / 2, Top likewise, halves in single
+    // precision; a window larger than the screen's room fits it first.
     void centreOnScreen();
 
     HelpTopic helpTopic() const { return helpTopic_; }
@@ -72,6 +75,13 @@ protected:
 private:
     friend class WindowService;
     void markUnloaded() { unloaded_ = true; }
+    void setClientSize(QSize client);
+    // The room the screen leaves the client area, with the window's frame.
+    QSize roomForClient(const QRect& available) const;
+    void fitInto(const QRect& available);
+    // The controls back on the client area itself, where they were designed.
+    void standAsDesigned();
+    void keepOnScreen();
 
     Frame frame_;
     bool unloaded_ = false;
@@ -81,6 +91,8 @@ private:
     QPushButton* leaveButton_ = nullptr;
     std::unique_ptr<TabOrder> tabOrder_;
     ControlEvents* events_;
+    // Only while the screen has less room than the window's design.
+    std::unique_ptr<ScrolledClient> scrolled_;
 };
 
 }  // namespace platform

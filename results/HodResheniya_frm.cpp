@@ -5,20 +5,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
-#include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 #include "common/course_view.h"
 #include "common/window_names.h"
@@ -33,6 +28,7 @@
 #include "platform/window_service.h"
 #include "results/course_paper.h"
 #include "results/course_text.h"
+#include "results/step_browser.h"
 #include "results/step_view.h"
 #include "solver/peremennye.h"
 
@@ -46,14 +42,6 @@ const QString TextTab = QStringLiteral("Текст");
 const QString StepsTab = QStringLiteral("По шагам");
 constexpr int TextIndex = 0;
 constexpr int StepsIndex = 1;
-
-QString joined(const std::vector<std::u16string>& lines, QChar between)
-{
-    QStringList texts;
-    for (const auto& line : lines)
-        texts.append(QString::fromStdU16String(line));
-    return texts.join(between);
-}
 }  // namespace
 
 HodResheniya_frm::HodResheniya_frm()
@@ -79,48 +67,8 @@ HodResheniya_frm::HodResheniya_frm()
     Hod_txt->installEventFilter(this);
     Vid_tab->addTab(Hod_txt, TextTab);
 
-    auto* steps = new QWidget;
-    steps->setObjectName(QStringLiteral("Shagi_pg"));
-    Shag_lbl = new QLabel(steps);
-    Shag_lbl->setObjectName(QStringLiteral("Shag_lbl"));
-    QFont bold = Shag_lbl->font();
-    bold.setBold(true);
-    Shag_lbl->setFont(bold);
-    Shag_pic = new StepView(steps);
-    Shag_pic->setObjectName(QStringLiteral("Shag_pic"));
-    Shag_txt = new QLabel(steps);
-    Shag_txt->setObjectName(QStringLiteral("Shag_txt"));
-    Shag_txt->setWordWrap(true);
-    Shag_txt->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Shag_txt->setFont(courseFont());
-    const auto stepButton = [steps](const char* name, const QString& caption, const QString& tip) {
-        auto* button = new QPushButton(caption, steps);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setToolTip(tip);
-        button->setAutoDefault(true);
-        return button;
-    };
-    Pervyi_cmd = stepButton("Pervyi_cmd", QStringLiteral("Пе&рвый"), QStringLiteral("Первый шаг (Home)"));
-    Predydushchii_cmd =
-        stepButton("Predydushchii_cmd", QStringLiteral("Пр&едыдущий"), QStringLiteral("Предыдущий шаг (←, PgUp)"));
-    Sleduyushchii_cmd =
-        stepButton("Sleduyushchii_cmd", QStringLiteral("С&ледующий"), QStringLiteral("Следующий шаг (→, PgDn)"));
-    Poslednii_cmd = stepButton("Poslednii_cmd", QStringLiteral("П&оследний"), QStringLiteral("Последний шаг (End)"));
-    Shag_sld = new QSlider(Qt::Horizontal, steps);
-    Shag_sld->setObjectName(QStringLiteral("Shag_sld"));
-    Shag_sld->setAccessibleName(QStringLiteral("Номер шага"));
-    Shag_sld->setPageStep(1);
-    auto* navigation = new QHBoxLayout;
-    for (QWidget* control : {static_cast<QWidget*>(Pervyi_cmd), static_cast<QWidget*>(Predydushchii_cmd),
-                             static_cast<QWidget*>(Sleduyushchii_cmd), static_cast<QWidget*>(Poslednii_cmd)})
-        navigation->addWidget(control);
-    navigation->addWidget(Shag_sld, 1);
-    auto* page = new QVBoxLayout(steps);
-    page->addWidget(Shag_lbl);
-    page->addWidget(Shag_pic, 1);
-    page->addWidget(Shag_txt);
-    page->addLayout(navigation);
-    Vid_tab->addTab(steps, StepsTab);
+    Shagi_pg = new StepBrowser(nullptr);
+    Vid_tab->addTab(Shagi_pg, StepsTab);
 
     platform::Controls controls(*this);
     Sokhranit_cmd = controls.button(QStringLiteral("Sokhranit_cmd"), QStringLiteral("&Сохранить..."),
@@ -131,10 +79,8 @@ HodResheniya_frm::HodResheniya_frm()
     Zakryt_cmd = controls.button(QStringLiteral("Zakryt_cmd"), QStringLiteral("&Закрыть"),
                                  QStringLiteral("Закрыть ход решения"), 0, 0, 1215, 375, 3);
     int index = 0;
-    for (QWidget* control : {static_cast<QWidget*>(Hod_txt), static_cast<QWidget*>(Shag_pic),
-                             static_cast<QWidget*>(Pervyi_cmd), static_cast<QWidget*>(Predydushchii_cmd),
-                             static_cast<QWidget*>(Sleduyushchii_cmd), static_cast<QWidget*>(Poslednii_cmd),
-                             static_cast<QWidget*>(Shag_sld)})
+    tabOrder().setTabIndex(Hod_txt, index++);
+    for (QWidget* control : Shagi_pg->controls())
         tabOrder().setTabIndex(control, index++);
     setCancelButton(Zakryt_cmd);
     setLeaveButton(Zakryt_cmd);
@@ -142,11 +88,6 @@ HodResheniya_frm::HodResheniya_frm()
     events().onClick(Sokhranit_cmd, &HodResheniya_frm::Sokhranit_cmd_Click);
     events().onClick(Pechat_cmd, &HodResheniya_frm::Pechat_cmd_Click);
     events().onClick(Zakryt_cmd, &HodResheniya_frm::Zakryt_cmd_Click);
-    events().onClick(Pervyi_cmd, [this] { showStep(0); });
-    events().onClick(Predydushchii_cmd, [this] { showStep(step_ - 1); });
-    events().onClick(Sleduyushchii_cmd, [this] { showStep(step_ + 1); });
-    events().onClick(Poslednii_cmd, [this] { showStep(int(steps_.size()) - 1); });
-    connect(Shag_sld, &QSlider::valueChanged, this, [this](int value) { showStep(value - 1); });
     connect(Vid_tab, &QTabWidget::currentChanged, this, &HodResheniya_frm::Vid_tab_CurrentChanged);
     // The window's commands, also in the menu of a right click on it.
     events().onCommand(QStringLiteral("Копировать"), QKeySequence::Copy,
@@ -159,18 +100,6 @@ HodResheniya_frm::HodResheniya_frm()
     events().onShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), [this] { Vid_tab->setCurrentIndex(1 - Vid_tab->currentIndex()); });
     events().onShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
                         [this] { Vid_tab->setCurrentIndex(1 - Vid_tab->currentIndex()); });
-    // The keys of the steps, wherever the focus is among them.
-    const auto key = [this, steps](QKeySequence keys, auto move) {
-        auto* shortcut = new QShortcut(keys, steps);
-        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(shortcut, &QShortcut::activated, this, move);
-    };
-    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Right), QKeySequence(Qt::Key_PageDown)})
-        key(keys, [this] { showStep(step_ + 1); });
-    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_PageUp)})
-        key(keys, [this] { showStep(step_ - 1); });
-    key(QKeySequence(Qt::Key_Home), [this] { showStep(0); });
-    key(QKeySequence(Qt::Key_End), [this] { showStep(int(steps_.size()) - 1); });
 }
 
 bool HodResheniya_frm::showingSteps() const
@@ -193,38 +122,13 @@ QStringList HodResheniya_frm::courseOfLastSolve(std::size_t width)
     return lines;
 }
 
-QString HodResheniya_frm::spoken(int step) const
-{
-    return QStringLiteral("Шаг %1 из %2. ").arg(step + 1).arg(steps_.size()) + joined(steps_[step].text, u' ');
-}
-
 QStringList HodResheniya_frm::stepsAsText() const
 {
     QStringList text;
-    for (std::size_t k = 0; k < steps_.size(); ++k) {
-        text.append(QStringLiteral("Шаг %1 из %2: ").arg(k + 1).arg(steps_.size())
-                    + QString::fromStdU16String(steps_[k].title));
-        text.append(joined(steps_[k].text, u'\n').split(u'\n'));
-        text.append(QString());
-    }
+    for (std::size_t k = 0; k < Shagi_pg->steps().size(); ++k)
+        text << Shagi_pg->heading(int(k)) << Shagi_pg->words(int(k)).split(u'\n') << QString();
     text.removeLast();
     return text;
-}
-
-void HodResheniya_frm::showStep(int step)
-{
-    step_ = std::clamp(step, 0, int(steps_.size()) - 1);
-    const CourseStep& shown = steps_[step_];
-    Shag_lbl->setText(QStringLiteral("Шаг %1 из %2: ").arg(step_ + 1).arg(steps_.size())
-                      + QString::fromStdU16String(shown.title));
-    Shag_txt->setText(joined(shown.text, u'\n'));
-    Shag_pic->setStep(&shown, spoken(step_));
-    const QSignalBlocker quiet(Shag_sld);
-    Shag_sld->setValue(step_ + 1);
-    Pervyi_cmd->setEnabled(step_ > 0);
-    Predydushchii_cmd->setEnabled(step_ > 0);
-    Sleduyushchii_cmd->setEnabled(step_ + 1 < int(steps_.size()));
-    Poslednii_cmd->setEnabled(step_ + 1 < int(steps_.size()));
 }
 
 // Ctrl+C: in the text, what is selected, or the whole course when nothing
@@ -232,7 +136,8 @@ void HodResheniya_frm::showStep(int step)
 void HodResheniya_frm::copy()
 {
     if (showingSteps())
-        QGuiApplication::clipboard()->setText(Shag_lbl->text() + u'\n' + Shag_txt->text());
+        QGuiApplication::clipboard()->setText(Shagi_pg->heading(Shagi_pg->step()) + u'\n'
+                                              + Shagi_pg->words(Shagi_pg->step()));
     else if (Hod_txt->textCursor().hasSelection())
         Hod_txt->copy();
     else
@@ -257,7 +162,7 @@ void HodResheniya_frm::Vid_tab_CurrentChanged(int index)
     lastCourseView() = index == StepsIndex ? CourseView::Steps : CourseView::Text;
     if (index == StepsIndex) {
         growForSteps();
-        Shag_pic->setFocus(Qt::TabFocusReason);
+        Shagi_pg->picture()->setFocus(Qt::TabFocusReason);
     } else {
         Hod_txt->setFocus(Qt::TabFocusReason);
     }
@@ -300,7 +205,8 @@ void HodResheniya_frm::Sokhranit_cmd_Click()
     if (suffix == u"txt")
         bytes = courseAsText(showingSteps() ? stepsAsText() : lines());
     else
-        bytes = showingSteps() ? stepsAsPdf(steps_, today) : courseAsPdf(courseOfLastSolve(PaperCourseWidth), today);
+        bytes = showingSteps() ? stepsAsPdf(Shagi_pg->steps(), today, Shagi_pg->digits())
+                               : courseAsPdf(courseOfLastSolve(PaperCourseWidth), today);
     platform::saveFile(path, bytes, SaveTitle);
 }
 
@@ -316,7 +222,7 @@ void HodResheniya_frm::Pechat_cmd_Click()
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (showingSteps())
-        printSteps(printer, steps_, QDate::currentDate(), PrintTitle);
+        printSteps(printer, Shagi_pg->steps(), QDate::currentDate(), PrintTitle, Shagi_pg->digits());
     else
         printCourse(printer, paper, QDate::currentDate(), PrintTitle);
 }
@@ -331,11 +237,11 @@ void HodResheniya_frm::Form_Load()
 void HodResheniya_frm::Form_Activate()
 {
     Hod_txt->setPlainText(courseOfLastSolve(CourseWidth).join(u'\n'));
-    const Peremennye& state = peremennye();
-    steps_ = stepsOfSolve(state.matr_kopiya, state.otvety_kopiya, unknownCount(), state.tochnost,
-                          platform::regionalSettings());
-    Shag_sld->setRange(1, int(steps_.size()));
-    showStep(0);
+    Shagi_pg->setSource([](int digits) {
+        const Peremennye& state = peremennye();
+        return stepsOfSolve(state.matr_kopiya, state.otvety_kopiya, unknownCount(), state.tochnost,
+                            platform::regionalSettings(), digits);
+    });
     const int view = lastCourseView() == CourseView::Steps ? StepsIndex : TextIndex;
     if (Vid_tab->currentIndex() != view)
         Vid_tab->setCurrentIndex(view);

@@ -1,18 +1,13 @@
 #pragma once
 
-#include <vector>
-
 #include <QPointer>
 
 #include "platform/form.h"
-#include "results/course_steps.h"
 
-class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class QSlider;
 class QTabWidget;
-class StepView;
+class StepBrowser;
 
 // The course of the last solve, for checking the rotation method by hand, in
 // two views: "Текст", read-only text that can be selected, copied and read
@@ -31,9 +26,6 @@ public:
     void Form_Activate() override;
     void placeOnScreen() override;
 
-    // Shows the step given, from 0 (kept within the steps).
-    void showStep(int step);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -45,9 +37,7 @@ private:
     void copy();
     bool showingSteps() const;
     QStringList lines() const;
-    // What a step says: "Шаг k из N. " and its words.
-    QString spoken(int step) const;
-    // The steps on paper: each its heading, picture and words.
+    // The steps as text: each its heading and words.
     QStringList stepsAsText() const;
     // The course of the last solve, its table rows no wider than width.
     static QStringList courseOfLastSolve(std::size_t width);
@@ -55,18 +45,9 @@ private:
 
     QTabWidget* Vid_tab;
     QPlainTextEdit* Hod_txt;
-    QLabel* Shag_lbl;
-    StepView* Shag_pic;
-    QLabel* Shag_txt;
-    QPushButton* Pervyi_cmd;
-    QPushButton* Predydushchii_cmd;
-    QPushButton* Sleduyushchii_cmd;
-    QPushButton* Poslednii_cmd;
-    QSlider* Shag_sld;
+    StepBrowser* Shagi_pg;
     QPushButton* Sokhranit_cmd;
     QPushButton* Pechat_cmd;
     QPushButton* Zakryt_cmd;
     QPointer<QWidget> beside_;  // the window the user worked in when the course opened
-    std::vector<CourseStep> steps_;
-    int step_ = 0;
 };

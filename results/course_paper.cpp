@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <QBuffer>
@@ -165,7 +166,26 @@ QPageLayout stepsPageLayout()
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, Margins, QPageLayout::Millimeter);
 }
 
-void paintSteps(QPagedPaintDevice& paper, const std::vector<CourseStep>& steps, const QDate& date)
+QString wrappedAtBlanks(const QString& text, const QFontMetricsF& metrics, qreal width)
+{
+    QStringList lines;
+    for (const QString& paragraph : text.split(u'\n')) {
+        QString line;
+        for (const QString& word : paragraph.split(u' ')) {
+            const QString longer = line.isEmpty() ? word : line + u' ' + word;
+            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+                lines.append(line);
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        lines.append(line);
+    }
+    return lines.join(u'\n');
+}
+
+void paintSteps(QPagedPaintDevice& paper, const std::vector<CourseStep>& steps, const QDate& date, int digits)
 {
     QPainter painter(&paper);
     Pages pages(paper, painter, date);
@@ -185,6 +205,7 @@ void paintSteps(QPagedPaintDevice& paper, const std::vector<CourseStep>& steps, 
         std::size_t page = 1;
     };
     std::vector<Block> blocks;
+    std::optional<StepPicture::Arrangement> rotations;  // one for every rotation
     qreal used = 0;
     std::size_t page = 1;
     for (std::size_t k = 0; k < steps.size(); ++k) {
@@ -194,11 +215,16 @@ void paintSteps(QPagedPaintDevice& paper, const std::vector<CourseStep>& steps, 
         QStringList lines;
         for (const auto& line : steps[k].text)
             lines.append(QString::fromStdU16String(line));
-        block.text = lines.join(u'\n');
-        block.textHeight = wordMetrics.boundingRect(QRectF(0, 0, room.width(), 1e6), Qt::TextWordWrap, block.text).height();
+        block.text = wrappedAtBlanks(lines.join(u'\n'), wordMetrics, room.width());
+        block.textHeight = wordMetrics.lineSpacing() * static_cast<qreal>(block.text.count(u'\n') + 1);
         const qreal pictureRoom = room.height() - headingMetrics.lineSpacing() - block.textHeight - 2 * gap;
-        block.picture = std::make_unique<StepPicture>(steps[k], QSizeF(room.width(), std::max<qreal>(pictureRoom, gap)),
-                                                      words, &paper, platform::regionalSettings());
+        const QSizeF pictureSize(room.width(), std::max<qreal>(pictureRoom, gap));
+        if (steps[k].kind == CourseStep::Kind::Rotation && !rotations)
+            rotations = StepPicture::rotationsArrangement(steps, QSizeF(room.width(), 0), words, &paper,
+                                                          platform::regionalSettings(), digits);
+        block.picture = std::make_unique<StepPicture>(steps[k], pictureSize, words, &paper, platform::regionalSettings(),
+                                                      1, digits,
+                                                      steps[k].kind == CourseStep::Kind::Rotation ? &*rotations : nullptr);
         block.height = headingMetrics.lineSpacing() + block.picture->size().height() + gap + block.textHeight + gap;
         if (used > 0 && used + block.height > room.height()) {
             ++page;
@@ -232,7 +258,7 @@ void paintSteps(QPagedPaintDevice& paper, const std::vector<CourseStep>& steps, 
         top += block.picture->size().height() + gap;
         painter.setFont(words);
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(room.left(), top, room.width(), block.textHeight), Qt::TextWordWrap, block.text);
+        painter.drawText(QRectF(room.left(), top, room.width(), block.textHeight), Qt::AlignLeft | Qt::AlignTop, block.text);
         top += block.textHeight + gap;
     }
 }
@@ -285,10 +311,10 @@ QByteArray courseAsPdf(const QStringList& lines, const QDate& date, const QPageL
                  [&](QPagedPaintDevice& paper) { paintCourse(paper, lines, date); });
 }
 
-QByteArray stepsAsPdf(const std::vector<CourseStep>& steps, const QDate& date, const QPageLayout& layout)
+QByteArray stepsAsPdf(const std::vector<CourseStep>& steps, const QDate& date, int digits, const QPageLayout& layout)
 {
     return pdfOf(layout.isValid() ? layout : stepsPageLayout(),
-                 [&](QPagedPaintDevice& paper) { paintSteps(paper, steps, date); });
+                 [&](QPagedPaintDevice& paper) { paintSteps(paper, steps, date, digits); });
 }
 
 QByteArray courseAsText(const QStringList& lines)
@@ -304,9 +330,10 @@ bool printCourse(QPrinter& printer, const QStringList& lines, const QDate& date,
         [&](QPagedPaintDevice& paper) { paintCourse(paper, lines, date); });
 }
 
-bool printSteps(QPrinter& printer, const std::vector<CourseStep>& steps, const QDate& date, const QString& title)
+bool printSteps(QPrinter& printer, const std::vector<CourseStep>& steps, const QDate& date, const QString& title,
+                int digits)
 {
     return printInto(
-        printer, title, [&](const QPageLayout& layout) { return stepsAsPdf(steps, date, layout); },
-        [&](QPagedPaintDevice& paper) { paintSteps(paper, steps, date); });
+        printer, title, [&](const QPageLayout& layout) { return stepsAsPdf(steps, date, digits, layout); },
+        [&](QPagedPaintDevice& paper) { paintSteps(paper, steps, date, digits); });
 }

@@ -8,6 +8,7 @@
 
 #include "results/course_steps.h"
 
+class QFontMetricsF;
 class QPagedPaintDevice;
 class QPrinter;
 
@@ -44,9 +45,17 @@ bool printCourse(QPrinter& printer, const QStringList& lines, const QDate& date,
 // picture and its words, a step never cut by a page break; on A4 upright,
 // with the course's heading and page numbers.
 QPageLayout stepsPageLayout();
-void paintSteps(QPagedPaintDevice& paper, const std::vector<CourseStep>& steps, const QDate& date);
-QByteArray stepsAsPdf(const std::vector<CourseStep>& steps, const QDate& date, const QPageLayout& layout = {});
-bool printSteps(QPrinter& printer, const std::vector<CourseStep>& steps, const QDate& date, const QString& title);
+// The numbers have at most digits significant digits, as the steps were written.
+void paintSteps(QPagedPaintDevice& paper, const std::vector<CourseStep>& steps, const QDate& date, int digits = 15);
+QByteArray stepsAsPdf(const std::vector<CourseStep>& steps, const QDate& date, int digits = 15,
+                      const QPageLayout& layout = {});
+bool printSteps(QPrinter& printer, const std::vector<CourseStep>& steps, const QDate& date, const QString& title,
+                int digits = 15);
 
 // The fixed-width font the course is shown and printed in.
 QFont courseFont();
+
+// Lines of text broken to a width only at blanks, so that a number or an
+// index never breaks at its comma; a word wider than the width stands
+// whole on a line of its own.
+QString wrappedAtBlanks(const QString& text, const QFontMetricsF& metrics, qreal width);

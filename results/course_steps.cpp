@@ -1,7 +1,9 @@
 #include "results/course_steps.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "results/course_words.h"
@@ -17,11 +19,12 @@ using Style = CourseStep::Style;
 using Table = CourseStep::Table;
 using Text = std::u16string;
 using Matrix = std::vector<std::vector<double>>;
+using Branch = RotationObserver::Branch;
 
 // A matrix as a table, its columns numbered.
 Table matrixTable(const Text& caption, const Matrix& matrix)
 {
-    Table table{caption, {}, {}, {}, {}};
+    Table table{caption, {}, {}, {}, 0, {}, {}};
     for (std::size_t j = 1; j <= matrix.size(); ++j)
         table.headers.push_back(index(static_cast<int>(j)));
     for (const auto& row : matrix)
@@ -33,7 +36,7 @@ Table matrixTable(const Text& caption, const Matrix& matrix)
 // known yet is empty.
 Table columnsTable(std::vector<Text> headers, const std::vector<std::vector<std::optional<double>>>& columns)
 {
-    Table table{Text(), std::move(headers), {}, {}, {}};
+    Table table{Text(), std::move(headers), {}, {}, 0, {}, {}};
     for (std::size_t k = 0; k < columns.front().size(); ++k) {
         table.rows.emplace_back();
         for (const auto& column : columns)
@@ -42,26 +45,39 @@ Table columnsTable(std::vector<Text> headers, const std::vector<std::vector<std:
     return table;
 }
 
+// Which way a signed turn goes, in words.
+Text direction(double degrees)
+{
+    return degrees < 0 ? u"по часовой стрелке" : u"против часовой стрелки";
+}
+
 class StepWriter {
 public:
     StepWriter(const CoefficientMatrix& a, const EquationVector& b, int n, double threshold,
-               const platform::NumberFormat& format)
-        : a_(a), b_(b), n_(n), threshold_(threshold), format_(format)
+               const platform::NumberFormat& format, int digits)
+        : a_(a), b_(b), n_(n), threshold_(threshold), format_(format), digits_(digits)
     {
         for (int i = 1; i <= n; ++i) {
-            matrix_.emplace_back();
-            for (int j = 1; j <= n; ++j)
-                matrix_.back().push_back(a(i, j).value());
+            entered_.emplace_back();
+            for (int j = 1; j <= n; ++j) {
+                entered_.back().push_back(a(i, j).value());
+                largest_ = std::max(largest_, std::abs(a(i, j).value()));
+            }
             rhs_.push_back(b(i).value());
         }
+        matrix_ = entered_;
+        tangents_.assign(static_cast<std::size_t>(n), std::vector<bool>(static_cast<std::size_t>(n), false));
     }
 
     std::vector<CourseStep> steps;
 
-    Text number(double value) const { return platform::writeGeneral(value, format_); }
+    Text number(double value) const
+    {
+        return digits_ >= StepDigits[0] ? platform::writeGeneral(value, format_) : writeShort(value, digits_, format_);
+    }
     // A number as a factor of a product: in brackets when negative.
     Text factor(double value) const { return value < 0 ? u"(" + number(value) + u")" : number(value); }
-    Text degrees(double t) const { return writeDegrees(rotationDegrees(t), format_); }
+    Text degrees(double value) const { return writeDegrees(value, format_); }
 
     CourseStep& step(Kind kind, Text title)
     {
@@ -69,18 +85,39 @@ public:
         return steps.back();
     }
 
+    // The matrix as it stands, the cells that hold tangents marked as such.
+    Table currentTable(const Text& caption) const
+    {
+        Table table = matrixTable(caption, matrix_);
+        table.tangents = tangents_;
+        return table;
+    }
+
     Table systemTable() const
     {
-        Table table = matrixTable(u"Система", matrix_);
+        Table table = matrixTable(u"Система", entered_);
         table.headers.clear();
         for (int j = 1; j <= n_; ++j)
             table.headers.push_back(u"Х" + index(j));
         table.headers.push_back(u"b");
-        for (int i = 0; i < n_; ++i) {
-            table.rows[i].assign(matrix_[i].begin(), matrix_[i].end());
+        for (int i = 0; i < n_; ++i)
             table.rows[i].push_back(rhs_[i]);
-        }
         return table;
+    }
+
+    // An equation as it is written by hand: "3·Х1 + 4·Х2 = 7".
+    Text equation(int i) const
+    {
+        Text written;
+        for (int j = 1; j <= n_; ++j) {
+            const double value = entered_[i - 1][j - 1];
+            if (j == 1)
+                written = number(value);
+            else
+                written += (std::signbit(value) ? u" − " : u" + ") + number(std::abs(value));
+            written += u"·Х" + index(j);
+        }
+        return written + u" = " + number(rhs_[i - 1]);
     }
 
     void system()
@@ -89,7 +126,9 @@ public:
         shown.tables.push_back(systemTable());
         shown.text = {u"Система, как она введена: неизвестных " + index(n_) + u"; порог ведущего элемента "
                           + number(threshold_) + u".",
-                      u"Строка — уравнение, столбец — неизвестное, b — правая часть."};
+                      u"Строка — уравнение, столбец — неизвестное, b — правая часть:"};
+        for (int i = 1; i <= n_; ++i)
+            shown.text.push_back(u"уравнение " + index(i) + u": " + equation(i) + u".");
     }
 
     void rotation(const SolveRecord::Rotation& rotation)
@@ -101,61 +140,110 @@ public:
         const std::vector<int> columns = {i - 1, j - 1};
         const double e = matrix_[i - 1][i - 1];
         if (!rotation.made) {
-            Table table = matrixTable(u"матрица", matrix_);
+            Table table = currentTable(u"матрица");
             table.markedColumns = columns;
+            table.markedFromRow = i - 1;
             table.marks = {{i - 1, j - 1, Style::Cell, u"d"}, {i - 1, i - 1, Style::Cell, u"e"}};
             shown.tables.push_back(std::move(table));
-            shown.plane = CourseStep::Plane{e, 0, e, 0, 0, u"(e, d)", u"(e, d)", u"столбец " + index(i),
-                                            u"столбец " + index(j)};
+            shown.plane = CourseStep::Plane{e, 0, e, 0, 0, 0, u"(e, d)", u"(e, d)", u"столбец " + index(i),
+                                            u"столбец " + index(j), Text()};
             shown.text = {u"Вращение " + cell(i, j) + u": d = 0, вращение не нужно.",
                           u"d = A" + cell(i, j) + u" = 0; e = A" + cell(i, i) + u" = " + number(e)
                               + u"; в клетке A" + cell(i, j) + u" остаётся t = 0."};
+            tangents_[i - 1][j - 1] = true;
             return;
         }
         const RotationObserver::Step& turn = rotation.step;
-        Table before = matrixTable(u"до вращения", matrix_);
+        Table before = currentTable(u"до вращения");
         before.markedColumns = columns;
+        before.markedFromRow = i - 1;
         before.marks = {{i - 1, j - 1, Style::Cell, u"d"}, {i - 1, i - 1, Style::Cell, u"e"}};
         matrix_[i - 1][i - 1] = turn.p;
         matrix_[i - 1][j - 1] = turn.t;
-        Table after = matrixTable(u"после вращения", matrix_);  // filled below, row by row
-        after.markedColumns = columns;
-        after.marks = {{i - 1, i - 1, Style::Cell, u"p"}, {i - 1, j - 1, Style::Cell, u"t"}};
-        shown.text = {u"Вращение " + cell(i, j) + u": " + course_words::branch(turn.branch),
-                      u"d = A" + cell(i, j) + u" = " + number(turn.d) + u"; e = A" + cell(i, i) + u" = "
-                          + number(turn.e)
-                          + (turn.branch == RotationObserver::Branch::ZeroPivot ? Text() : u"; m = " + number(turn.m))
-                          + u".",
-                      u"t = " + number(turn.t) + u"; p = " + number(turn.p) + u"; c = " + number(turn.c)
-                          + u"; s = " + number(turn.s) + u"; угол вращения φ = 2·arctg t = " + degrees(turn.t)
-                          + u".",
-                      u"p становится новым A" + cell(i, i) + u", t записывается в клетку A" + cell(i, j) + u"."};
+        tangents_[i - 1][j - 1] = true;
+        shown.text = rotationWords(turn);
         for (const auto& [k, turned] : rotation.rows) {
+            shown.text.push_back(u"строка " + index(k) + u": A" + cell(k, i) + u" = " + number(matrix_[k - 1][i - 1])
+                                 + u" → " + number(turned.first) + u"; A" + cell(k, j) + u" = "
+                                 + number(matrix_[k - 1][j - 1]) + u" → " + number(turned.second) + u".");
             matrix_[k - 1][i - 1] = turned.first;
             matrix_[k - 1][j - 1] = turned.second;
-            after.rows[k - 1][i - 1] = turned.first;
-            after.rows[k - 1][j - 1] = turned.second;
-            after.marks.push_back({k - 1, i - 1, Style::Changed, Text()});
-            after.marks.push_back({k - 1, j - 1, Style::Changed, Text()});
-            shown.text.push_back(u"строка " + index(k) + u": A" + cell(k, i) + u" = " + number(turned.first) + u"; A"
-                                 + cell(k, j) + u" = " + number(turned.second) + u".");
+        }
+        Table after = currentTable(u"после вращения");
+        after.markedColumns = columns;
+        after.markedFromRow = i - 1;
+        after.marks = {{i - 1, i - 1, Style::Cell, u"p"}, {i - 1, j - 1, Style::Cell, u"t"}};
+        for (const auto& row : rotation.rows) {
+            after.marks.push_back({row.first - 1, i - 1, Style::Changed, Text()});
+            after.marks.push_back({row.first - 1, j - 1, Style::Changed, Text()});
         }
         shown.tables = {std::move(before), std::move(after)};
+        const double phi = rotationDegrees(turn.t);
         shown.plane = CourseStep::Plane{turn.e,
                                         turn.d,
                                         turn.p,
                                         0,
-                                        rotationDegrees(turn.t),
+                                        phi,
+                                        -phi,
                                         u"(e, d)",
                                         u"(p, 0)",
                                         u"столбец " + index(i),
-                                        u"столбец " + index(j)};
+                                        u"столбец " + index(j),
+                                        u"−φ = " + degrees(-phi)};
+    }
+
+    // What a rotation computes, with its numbers put into its formulas.
+    std::vector<Text> rotationWords(const RotationObserver::Step& turn) const
+    {
+        const int i = turn.i, j = turn.j;
+        const Text root = u"√" + number(turn.m * turn.m + 1);
+        Text t = u"t = 1", p = u"p = d = " + number(turn.p);
+        if (turn.branch == Branch::CellNotSmaller) {
+            t = u"t = " + Text(turn.m < 0 ? u"−" : u"") + u"1/(" + number(std::abs(turn.m)) + u" + " + root + u") = "
+                + number(turn.t);
+            p = u"p = " + Text(turn.e < 0 ? u"−" : u"") + number(std::abs(turn.d)) + u"·" + root + u" = "
+                + number(turn.p);
+        } else if (turn.branch == Branch::CellSmaller) {
+            t = u"t = " + number(turn.m) + u"/(1 + " + root + u") = " + number(turn.t);
+            p = u"p = " + factor(turn.e) + u"·" + root + u" = " + number(turn.p);
+        }
+        const double phi = rotationDegrees(turn.t);
+        std::vector<Text> words = {
+            u"Вращение " + cell(i, j) + u": " + course_words::branch(turn.branch),
+            u"d = A" + cell(i, j) + u" = " + number(turn.d) + u"; e = A" + cell(i, i) + u" = " + number(turn.e)
+                + (turn.branch == Branch::ZeroPivot ? Text() : u"; m = " + number(turn.m)) + u".",
+            t + u"; " + p + u".",
+            u"c = (1 − t²)/(1 + t²) = " + number(turn.c) + u"; s = 2t/(1 + t²) = " + number(turn.s) + u".",
+            u"Матрица вращения G: строка 1 — c, −s = " + number(turn.c) + u"; " + number(-turn.s) + u"; строка 2 — s, c = "
+                + number(turn.s) + u"; " + number(turn.c) + u".",
+            u"Угол вращения φ = 2·arctg t = " + degrees(phi) + u"; пара (e, d) поворачивается на −φ = " + degrees(-phi)
+                + u", " + direction(-phi) + u", и становится (p, 0).",
+            u"p становится новым A" + cell(i, i) + u", t записывается в клетку A" + cell(i, j) + u"."};
+        // Cells that earlier rotations left at the size of their rounding
+        // errors turn the columns by an angle that the errors choose.
+        const double noise = 8 * n_ * std::numeric_limits<double>::epsilon() * largest_;
+        if (i > 1 && std::max(std::abs(turn.d), std::abs(turn.e)) <= noise)
+            words.push_back(u"d и e здесь — на уровне ошибок округления (по модулю не больше 8·n·ε·max|a| = "
+                            + number(noise) + u"): угол этого вращения задают ошибки округления, а не система.");
+        return words;
+    }
+
+    // The L with the tangents above it, as the rotations left it.
+    Table triangleTable(const Text& caption, const SolveRecord& record) const
+    {
+        Table table = matrixTable(caption, record.triangle);
+        table.tangents.assign(static_cast<std::size_t>(n_), std::vector<bool>(static_cast<std::size_t>(n_), false));
+        for (int r = 0; r < n_; ++r) {
+            for (int c = r + 1; c < n_; ++c)
+                table.tangents[r][c] = true;
+        }
+        return table;
     }
 
     // L with the tangents above it, and b beside y as far as it is known.
     void substitutionTables(CourseStep& shown, const SolveRecord& record, int j, Style pivot)
     {
-        Table lower = matrixTable(u"нижнетреугольная L (выше диагонали — тангенсы t)", record.triangle);
+        Table lower = triangleTable(u"нижнетреугольная L (выше диагонали — тангенсы t)", record);
         for (int k = 0; k < j; ++k)
             lower.marks.push_back({j - 1, k, k == j - 1 ? pivot : Style::Changed, k == j - 1 ? u"L" + cell(j, j) : Text()});
         std::vector<std::optional<double>> b(rhs_.begin(), rhs_.end()), y(static_cast<std::size_t>(n_));
@@ -211,7 +299,7 @@ public:
         CourseStep& shown = step(Kind::BackRotation, u"Обратное вращение " + cell(i, j));
         shown.i = i;
         shown.j = j;
-        Table stored = matrixTable(u"L и тангенсы t", record.triangle);
+        Table stored = triangleTable(u"L и тангенсы t", record);
         stored.marks.push_back({i - 1, j - 1, Style::Cell, u"t"});
         const std::vector<double> before = x;
         x[i - 1] = turn.xi;
@@ -223,15 +311,36 @@ public:
                         {i - 1, 1, Style::Changed, Text()},
                         {j - 1, 1, Style::Changed, Text()}};
         shown.tables = {std::move(stored), std::move(values)};
-        shown.plane = CourseStep::Plane{before[i - 1], before[j - 1], turn.xi, turn.xj, rotationDegrees(turn.t),
-                                        u"до", u"после", xi, xj};
+        const double phi = rotationDegrees(turn.t);
+        shown.plane = CourseStep::Plane{before[i - 1], before[j - 1], turn.xi, turn.xj, phi, phi,
+                                        u"до", turn.t == 0 ? u"до" : u"после", xi, xj, u"φ = " + degrees(phi)};
         shown.text = {u"Обратное вращение " + cell(i, j) + u": t = " + number(turn.t) + u" из клетки A" + cell(i, j)
-                          + u"; c = " + number(turn.c) + u"; s = " + number(turn.s) + u"; φ = " + degrees(turn.t)
-                          + u".",
+                          + u"; c = " + number(turn.c) + u"; s = " + number(turn.s) + u".",
+                      turn.t == 0 ? u"t = 0: пара (" + xi + u", " + xj + u") не поворачивается."
+                                  : u"Пара (" + xi + u", " + xj + u") поворачивается на φ = " + degrees(phi) + u", "
+                                        + direction(phi) + u".",
                       u"было: " + xi + u" = " + number(before[i - 1]) + u"; " + xj + u" = " + number(before[j - 1])
                           + u".",
                       u"стало: " + xi + u" := c·" + xi + u" − s·" + xj + u" = " + number(turn.xi) + u"; " + xj
                           + u" := s·" + xi + u" + c·" + xj + u" = " + number(turn.xj) + u"."};
+        if (const Text differs = recomputed(record, turn); !differs.empty())
+            shown.text.push_back(differs);
+    }
+
+    // The back rotation forms c and s from t anew, by division, where the
+    // rotation multiplied by 1/(1 + t²): a last digit written may differ, and
+    // a student comparing the two steps is told why.
+    Text recomputed(const SolveRecord& record, const SolveRecord::BackRotation& turn) const
+    {
+        const auto forward = std::find_if(record.rotations.begin(), record.rotations.end(), [&](const auto& rotation) {
+            return rotation.made && rotation.i == turn.i && rotation.j == turn.j;
+        });
+        if (forward == record.rotations.end()
+            || (number(forward->step.c) == number(turn.c) && number(forward->step.s) == number(turn.s)))
+            return Text();
+        return u"c и s здесь вычислены из t заново, делением на 1 + t², а при вращении " + cell(turn.i, turn.j)
+               + u" — умножением на 1/(1 + t²); поэтому в последних знаках они могут отличаться: там c = "
+               + number(forward->step.c) + u"; s = " + number(forward->step.s) + u".";
     }
 
     // The unknowns and the error figure, or the error that stopped it.
@@ -257,7 +366,7 @@ public:
     void stop(const platform::RuntimeError& error)
     {
         CourseStep& shown = step(Kind::Stop, u"Вычисление остановлено");
-        shown.tables.push_back(matrixTable(u"матрица", matrix_));
+        shown.tables.push_back(currentTable(u"матрица"));
         shown.note = platform::utf16(error.description());
         shown.text = {u"Вычисление остановлено: " + course_words::stopped(error) + u"."};
     }
@@ -268,8 +377,12 @@ private:
     int n_;
     double threshold_;
     const platform::NumberFormat& format_;
-    Matrix matrix_;  // A as it stands after the steps so far
+    int digits_;
+    Matrix entered_;  // the coefficients as entered
+    Matrix matrix_;   // A as it stands after the steps so far
+    std::vector<std::vector<bool>> tangents_;  // the cells of matrix_ that hold a stored t
     std::vector<double> rhs_;
+    double largest_ = 0;  // the largest coefficient's magnitude
 };
 
 Text withSeparator(std::string ascii, const platform::NumberFormat& format)
@@ -282,10 +395,15 @@ Text withSeparator(std::string ascii, const platform::NumberFormat& format)
 
 }  // namespace
 
-std::vector<CourseStep> stepsOfSolve(const CoefficientMatrix& a, const EquationVector& b, int n, double threshold,
-                                     const platform::NumberFormat& format)
+bool CourseStep::Table::isHatched(int row, int column) const
 {
-    StepWriter writer(a, b, n, threshold, format);
+    return row >= markedFromRow && std::find(markedColumns.begin(), markedColumns.end(), column) != markedColumns.end();
+}
+
+std::vector<CourseStep> stepsOfSolve(const CoefficientMatrix& a, const EquationVector& b, int n, double threshold,
+                                     const platform::NumberFormat& format, int digits)
+{
+    StepWriter writer(a, b, n, threshold, format, digits);
     writer.system();
     const SolveRecord record = recordSolve(a, b, n, threshold);
     for (const SolveRecord::Rotation& rotation : record.rotations)

@@ -9,13 +9,14 @@
 
 // The course of a solve as steps to be seen one at a time, each a picture
 // and its words: the system as entered; each rotation of two columns, with
-// the matrix before and after the turn and the plane in which the row's
-// pair (e, d) turns to (p, 0); each row of the forward substitution; each
-// back rotation of a pair of unknowns; the unknowns and the error figure.
-// A solve that stopped shows its steps up to the stop and the stop itself.
-// The numbers are those the kernel told as it solved (the same record as
-// the course's text), written by the same rules; nothing is computed again
-// but the angle, φ = 2·arctg t, for the picture.
+// the matrix before and after the rotation and the plane in which the row's
+// pair (e, d) turns by −φ to (p, 0); each row of the forward substitution;
+// each back rotation of a pair of unknowns, which turns by φ; the unknowns
+// and the error figure. A solve that stopped shows its steps up to the stop
+// and the stop itself. The numbers are those the kernel told as it solved
+// (the same record as the course's text), written by the same rules with
+// the digits chosen; nothing is computed again but the angle, φ = 2·arctg t,
+// for the picture, and m² + 1 under the root, as the kernel forms it.
 struct CourseStep {
     enum class Kind {
         System,               // the system as entered
@@ -27,9 +28,9 @@ struct CourseStep {
         Stop,                 // a run-time error that stopped the solve
     };
 
-    // How a cell is marked. Each mark also has a shape of its own (hatching,
-    // an outline, a dashed outline, a cross), so that the picture reads
-    // without its colours.
+    // How a cell is marked. Each mark also has a shape of its own (an
+    // outline, a dashed outline, a cross), so that the picture reads without
+    // its colours.
     enum class Style {
         Cell,     // a cell the step is about: outlined, labelled (d, e, p, t, ...)
         Changed,  // a cell the step changed: a dashed outline
@@ -42,21 +43,35 @@ struct CourseStep {
     };
 
     // A table of numbers the step shows: a matrix, or a column of values.
-    // An empty cell is one not known yet at this step.
+    // An empty cell is one not known yet at this step. In a matrix, a cell
+    // above the diagonal may hold a stored tangent t rather than a
+    // coefficient: it is drawn as one.
     struct Table {
         std::u16string caption;
         std::vector<std::u16string> headers;                 // one per column
         std::vector<std::vector<std::optional<double>>> rows;  // row by row
-        std::vector<int> markedColumns;                       // hatched, from 0
+        std::vector<int> markedColumns;                       // hatched from markedFromRow down, from 0
+        int markedFromRow = 0;
         std::vector<Mark> marks;
+        std::vector<std::vector<bool>> tangents;  // row by row where any, else empty
+
+        bool isTangent(int row, int column) const
+        {
+            return row < int(tangents.size()) && tangents[row][column];
+        }
+        bool isHatched(int row, int column) const;
     };
 
     // The plane of two columns (or of two unknowns): the pair before the
-    // turn and after it, and the angle between, in degrees.
+    // rotation and after it, φ, and the signed angle by which the pair
+    // turns, in degrees (counter-clockwise positive): −φ in a rotation of
+    // columns, φ in a back rotation.
     struct Plane {
         double fromX = 0, fromY = 0, toX = 0, toY = 0;
         double degrees = 0;
+        double turn = 0;
         std::u16string fromLabel, toLabel, axisX, axisY;
+        std::u16string turnLabel;  // "−φ = 53,13°"
     };
 
     Kind kind = Kind::System;
@@ -70,8 +85,11 @@ struct CourseStep {
     std::vector<std::u16string> text;  // the step's words, line by line
 };
 
+// The digits a student may choose the numbers written in, the most first.
+inline constexpr int StepDigits[] = {15, 10, 6, 4};
+
 std::vector<CourseStep> stepsOfSolve(const CoefficientMatrix& a, const EquationVector& b, int n, double threshold,
-                                     const platform::NumberFormat& format);
+                                     const platform::NumberFormat& format, int digits = StepDigits[0]);
 
 // A number in at most digits significant digits, as the general rule writes
 // it otherwise: for a cell of the picture that is narrower than the number.

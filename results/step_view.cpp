@@ -8,7 +8,11 @@
 #include "platform/accessibility.h"
 #include "platform/regional_settings.h"
 #include "results/course_paper.h"
-#include "results/step_picture.h"
+
+namespace {
+// A picture that fits with room to spare grows up to this many times its font.
+constexpr qreal Largest = 1.6;
+}  // namespace
 
 StepView::StepView(QWidget* parent) : QWidget(parent)
 {
@@ -20,34 +24,69 @@ StepView::StepView(QWidget* parent) : QWidget(parent)
 
 StepView::~StepView() = default;
 
-void StepView::setStep(const CourseStep* step, const QString& description)
+void StepView::setSteps(const std::vector<CourseStep>* steps, int digits)
+{
+    steps_ = steps;
+    digits_ = digits;
+    step_ = -1;
+    rotations_.reset();
+    picture_.reset();
+}
+
+void StepView::showStep(int step, const QString& name, const QString& description)
 {
     step_ = step;
     layOut();
     update();
+    setAccessibleName(name);
     setAccessibleDescription(description);
-    // The name changes with the step, so that a screen reader on the picture
-    // says the new step at once.
-    setAccessibleName(description.section(QStringLiteral(". "), 0, 0));
-    QAccessibleEvent named(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
-    QAccessibleEvent described(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&described);
+}
+
+QSizeF StepView::room() const
+{
+    return QSizeF(size()) - QSizeF(8, 8);
 }
 
 void StepView::layOut()
 {
     picture_.reset();
-    if (!step_)
+    if (!steps_ || step_ < 0 || step_ >= int(steps_->size()))
         return;
-    const QSizeF room = QSizeF(size()) - QSizeF(8, 8);
-    picture_ = std::make_unique<StepPicture>(*step_, room, courseFont(), this, platform::regionalSettings(), 1.6);
-    at_ = QPointF(4 + std::max<qreal>(0, (room.width() - picture_->size().width()) / 2), 4);
+    const CourseStep& step = (*steps_)[step_];
+    if (step.kind == CourseStep::Kind::Rotation && (!rotations_ || arrangedFor_ != room())) {
+        rotations_ = StepPicture::rotationsArrangement(*steps_, room(), courseFont(), this, platform::regionalSettings(),
+                                                       digits_);
+        arrangedFor_ = room();
+    }
+    const StepPicture::Arrangement* kept = step.kind == CourseStep::Kind::Rotation ? &*rotations_ : nullptr;
+    picture_ = std::make_unique<StepPicture>(step, room(), courseFont(), this, platform::regionalSettings(), Largest,
+                                             digits_, kept);
+    at_ = QPointF(4 + std::max<qreal>(0, (room().width() - picture_->size().width()) / 2), 4);
 }
 
 QRectF StepView::cellRect(int table, int row, int column) const
 {
     return picture_ ? picture_->cellRect(table, row, column).translated(at_) : QRectF();
+}
+
+std::vector<StepPicture::Label> StepView::planeLabels() const
+{
+    std::vector<StepPicture::Label> labels = picture_ ? picture_->planeLabels() : std::vector<StepPicture::Label>();
+    for (StepPicture::Label& label : labels)
+        label.rect.translate(at_);
+    return labels;
+}
+
+StepPicture::Arc StepView::arc() const
+{
+    StepPicture::Arc arc = picture_ ? picture_->arc() : StepPicture::Arc();
+    arc.centre += at_;
+    return arc;
+}
+
+QRectF StepView::pictureRect() const
+{
+    return picture_ ? QRectF(at_, picture_->size()) : QRectF();
 }
 
 void StepView::resizeEvent(QResizeEvent* event)
@@ -64,14 +103,14 @@ void StepView::paintEvent(QPaintEvent*)
     picture_->paint(painter, at_, palette());
 }
 
-// A cell's tool tip: its number in full, as the step's words write it.
+// A cell's tool tip: its number in full, as the general rule writes it.
 bool StepView::event(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip && picture_) {
         const auto* help = static_cast<QHelpEvent*>(event);
         int table = 0, row = 0, column = 0;
         const auto& value = picture_->cellAt(help->pos() - at_, table, row, column)
-                                ? step_->tables[table].rows[row][column]
+                                ? (*steps_)[step_].tables[table].rows[row][column]
                                 : std::nullopt;
         if (value)
             QToolTip::showText(help->globalPos(), platform::generalText(*value), this);

@@ -83,15 +83,33 @@ class FilesTest : public QObject, public platform::FileDialogs {
         return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
     }
 
-    // Where the first word of the first page stands, in points from the left.
-    static double headingLeft(const QString& path)
+    // The first page's words, as pdftotext places them, in points.
+    static QString wordBoxes(const QString& path)
     {
         QProcess pdftotext;
         pdftotext.start("pdftotext", {"-bbox", "-f", "1", "-l", "1", path, "-"});
         pdftotext.waitForFinished();
-        const QString words = QString::fromUtf8(pdftotext.readAllStandardOutput());
-        const int at = words.indexOf("<word xMin=\"");
-        return at < 0 ? 0 : words.mid(at + 12, words.indexOf('"', at + 12) - at - 12).toDouble();
+        return QString::fromUtf8(pdftotext.readAllStandardOutput());
+    }
+
+    // The first page's size.
+    static QRectF pageOf(const QString& path)
+    {
+        const auto page = QRegularExpression("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\"").match(wordBoxes(path));
+        return QRectF(0, 0, page.captured(1).toDouble(), page.captured(2).toDouble());
+    }
+
+    // The rectangle that holds every word of the first page.
+    static QRectF inkOf(const QString& path)
+    {
+        QRectF ink;
+        const QRegularExpression word("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\"");
+        for (auto match = word.globalMatch(wordBoxes(path)); match.hasNext();) {
+            const auto box = match.next();
+            ink |= QRectF(QPointF(box.captured(1).toDouble(), box.captured(2).toDouble()),
+                          QPointF(box.captured(3).toDouble(), box.captured(4).toDouble()));
+        }
+        return ink;
     }
 
 private slots:
@@ -336,9 +354,10 @@ private slots:
     {
         chosen = file("secret.csv", "1;2\n3;4\n");
         QFile::setPermissions(chosen, QFileDevice::Permissions());
-        QTest::keyClick(program.focus(), Qt::Key_O, Qt::ControlModifier);
-        if (program.messages.isEmpty())
+        // Whether this user may read it, asked of the system, not of the program.
+        if (QFile(chosen).open(QIODevice::ReadOnly))
             QSKIP("this user may read any file");
+        QTest::keyClick(program.focus(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(program.messages, QStringList("Открытие системы уравнений | Файл «" + chosen
                                                + "» не удаётся прочитать: нет прав на чтение. | exclamation"));
     }
@@ -428,6 +447,8 @@ private slots:
         pdftotext.waitForFinished();
         const QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
         QVERIFY2(pages.size() > 2, qPrintable(QString::number(pages.size())));
+        // Its rows of eight long values would not stand on an upright page: it is turned across.
+        QVERIFY(pageOf(chosen).width() > pageOf(chosen).height());
         const QString firstRow = pages[0].split('\n').filter(QRegularExpression("^\\s*ур. 1 ")).value(0);
         QCOMPARE(firstRow.simplified(), "ур. 1 " + rows[0].join(' ') + " 1");
         const QRegularExpression opening("^(Вращение \\(|Матрица после|Прямая подстановка|Обратные вращения|Неизвестные|Проверка)");
@@ -443,7 +464,11 @@ private slots:
         QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
         pdftotext.start("pdftotext", {"-enc", "UTF-8", chosen, "-"});
         pdftotext.waitForFinished();
-        QStringList stepPages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
+        const QString stepsText = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        // The words are broken between words only: never a number at its decimal comma.
+        if (local(",") == ",")
+            QVERIFY2(!stepsText.contains(QRegularExpression("\\d,\\n\\d")), qPrintable(stepsText));
+        QStringList stepPages = stepsText.split('\f', Qt::SkipEmptyParts);
         for (QString& page : stepPages)
             page = page.simplified();
         const Peremennye& state = peremennye();
@@ -475,14 +500,37 @@ private slots:
         QVERIFY(saved.endsWith("Страница 1 из 1"));
 
         // Printed into a PDF file, as the print dialog leaves the printer:
-        // the same pages, with the margins of the saved file.
+        // the same pages. Each on A4 within its margins, 20 mm at the left
+        // and 15 mm round the rest, the text reaching the left one.
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(folder.filePath("printed.pdf"));
         QVERIFY(printCourse(printer, course.split('\n'), QDate::currentDate(), "Печать хода решения"));
         QCOMPARE(pdfText(printer.outputFileName()), saved);
-        QCOMPARE(headingLeft(printer.outputFileName()), headingLeft(chosen));
-        QVERIFY(headingLeft(chosen) > 56);  // 20 mm
+        for (const QString& pdf : {chosen, printer.outputFileName()}) {
+            const QRectF page = pageOf(pdf), text = inkOf(pdf);
+            QVERIFY2(std::abs(page.width() - 595.3) < 1 && std::abs(page.height() - 841.9) < 1, qPrintable(pdf));
+            const double millimetre = 72 / 25.4;
+            QVERIFY2(std::abs(text.left() - 20 * millimetre) < 2, qPrintable(QString("%1: left %2").arg(pdf).arg(text.left())));
+            QVERIFY2(text.top() >= 15 * millimetre && text.right() <= page.width() - 15 * millimetre
+                         && text.bottom() <= page.height() - 15 * millimetre,
+                     qPrintable(QString("%1: text at %2, %3, %4").arg(pdf).arg(text.top()).arg(text.right()).arg(text.bottom())));
+        }
+
+        // A print into a PDF file that fails part way leaves the old file
+        // whole, and says so.
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit unlimited = limit;
+        limit.rlim_cur = 4;
+        const QByteArray printedBefore = read(printer.outputFileName());
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const bool printed = printCourse(printer, course.split('\n'), QDate::currentDate(), "Печать хода решения");
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        QVERIFY(!printed);
+        QCOMPARE(program.messages.value(0).section(" | ", 0, 0), QString("Печать хода решения"));
+        QCOMPARE(read(printer.outputFileName()), printedBefore);
+        program.messages.clear();
 
         // The type chosen gives the ending a name lacks; an ending given wins.
         chosen = folder.filePath("course");

@@ -3,9 +3,10 @@
 // makes it checkable by hand: no line wider than the course's width, no
 // decimal comma next to a separator, the legend before the rotations, and
 // long rows continued on marked lines. The same cases as steps, against
-// their whole description under tests/data/steps: each step's kind, marked
-// columns and cells, plane and words. TESKORA_WRITE_COURSES=1 rewrites the
-// texts from the program, to be read through before they are kept.
+// their whole description under tests/data/steps, as a student meets each
+// step: its heading, the cells marked, the turn in the plane, the words.
+// TESKORA_WRITE_COURSES=1 rewrites the texts from the program, to be read
+// through before they are kept, and fails the run.
 
 #include <cstdlib>
 #include <fstream>
@@ -17,6 +18,7 @@
 #include "platform/runtime/utf8.h"
 #include "results/course_steps.h"
 #include "results/course_text.h"
+#include "results/spoken_words.h"
 #include "results/text_grid.h"
 #include "support/data_file.h"
 
@@ -94,38 +96,50 @@ TEST_P(CourseText, ReadsAsAWorkedSolutionInColumns)
         EXPECT_FALSE(std::regex_search(platform::utf8(line), std::regex("[0-9], [0-9]|\\([0-9], "))) << platform::utf8(line);
         continued = continued || line.starts_with(u"  …");
     }
-    if (GetParam().at(4) == "eight_long")
+    if (GetParam().at(4) == "eight_long") {
         EXPECT_TRUE(continued) << "rows of eight long values go on";
+    }
 }
 
-// A step as the tables of steps describe it: its number, title and kind;
-// each table's marked columns and cells (counted from 1, with their labels);
-// the plane; the words.
+// A step as a student meets it: its heading; for each table, its caption
+// and the cells marked in it, as the picture marks them (hatched, outlined
+// and labelled, changed, crossed, a stored tangent); the plane's pairs and
+// the turn between them; the note written large; the words.
 std::string described(const CourseStep& step, std::size_t number, std::size_t count)
 {
-    const char* kinds[] = {"system", "rotation", "substitution", "pivot below the threshold", "back rotation",
-                           "unknowns", "stop"};
-    const char* styles[] = {"", "changed ", "failed "};
+    const auto cell = [](int row, int column) { return "(" + std::to_string(row + 1) + "," + std::to_string(column + 1) + ")"; };
     std::string text = "Шаг " + std::to_string(number) + " из " + std::to_string(count) + ": "
-                       + platform::utf8(step.title) + " [" + kinds[static_cast<int>(step.kind)] + "]\n";
+                       + platform::utf8(step.title) + "\n";
     for (const CourseStep::Table& table : step.tables) {
+        std::string hatched, outlined, changed, crossed, tangents;
+        for (int r = 0; r < int(table.rows.size()); ++r) {
+            for (int c = 0; c < int(table.headers.size()); ++c) {
+                hatched += table.isHatched(r, c) ? " " + cell(r, c) : "";
+                tangents += table.isTangent(r, c) ? " " + cell(r, c) : "";
+            }
+        }
+        for (const CourseStep::Mark& mark : table.marks) {
+            std::string& list = mark.style == CourseStep::Style::Changed  ? changed
+                                : mark.style == CourseStep::Style::Failed ? crossed
+                                                                          : outlined;
+            list += " " + cell(mark.row, mark.column) + (mark.label.empty() ? "" : " " + platform::utf8(mark.label));
+        }
         text += "  " + (table.caption.empty() ? std::string("столбцы") : platform::utf8(table.caption)) + ":";
         for (const auto& header : table.headers)
             text += " " + platform::utf8(header);
-        for (const int column : table.markedColumns)
-            text += "; столбец " + std::to_string(column + 1);
-        for (const CourseStep::Mark& mark : table.marks)
-            text += "; " + std::string(styles[static_cast<int>(mark.style)]) + "(" + std::to_string(mark.row + 1) + ","
-                    + std::to_string(mark.column + 1) + ")" + (mark.label.empty() ? "" : " " + platform::utf8(mark.label));
+        for (const auto& [name, list] : {std::pair<const char*, const std::string&>{"заштрихованы", hatched},
+                                         {"обведены", outlined}, {"изменены", changed}, {"перечёркнуты", crossed},
+                                         {"тангенсы", tangents}})
+            text += list.empty() ? "" : std::string("; ") + name + ":" + list;
         text += "\n";
     }
     if (const auto& plane = step.plane) {
-        const auto format = platform::NumberFormat::english();
-        const auto number = [&](double value) { return platform::utf8(platform::writeGeneral(value, format)); };
         text += "  плоскость " + platform::utf8(plane->axisX) + ", " + platform::utf8(plane->axisY) + ": "
-                + platform::utf8(plane->fromLabel) + " = (" + number(plane->fromX) + ", " + number(plane->fromY)
-                + ") → " + platform::utf8(plane->toLabel) + " = (" + number(plane->toX) + ", " + number(plane->toY)
-                + "), " + platform::utf8(writeDegrees(plane->degrees, format)) + "\n";
+                + platform::utf8(plane->fromLabel) + " → " + platform::utf8(plane->toLabel)
+                + (plane->turn == 0 ? std::string(", без поворота")
+                                    : ", " + platform::utf8(plane->turnLabel)
+                                          + (plane->turn < 0 ? ", по часовой стрелке" : ", против часовой стрелки"))
+                + "\n";
     }
     if (!step.note.empty())
         text += "  крупно: " + platform::utf8(step.note) + "\n";
@@ -141,6 +155,23 @@ TEST_P(CourseText, AsStepsIsTheWholeDescriptionOfItsFile)
     for (std::size_t k = 0; k < steps.size(); ++k)
         text += described(steps[k], k + 1, steps.size());
     compareWithFile(text, "steps");
+}
+
+// The last step shows the system as it was entered beside the unknowns,
+// not the matrix as the rotations left it; a solve that stopped ends with
+// its stop.
+TEST_P(CourseText, AsStepsEndsWithTheSystemEnteredOrTheStop)
+{
+    const auto steps = solve([](const auto&... arguments) { return stepsOfSolve(arguments...); });
+    if (steps.back().kind != CourseStep::Kind::Unknowns) {
+        EXPECT_TRUE(steps.back().kind == CourseStep::Kind::Stop
+                    || steps.back().kind == CourseStep::Kind::PivotBelowThreshold);
+        return;
+    }
+    const CourseStep::Table& shown = steps.back().tables.front();
+    const CourseStep::Table& entered = steps.front().tables.front();
+    EXPECT_EQ(shown.rows, entered.rows);
+    EXPECT_EQ(shown.headers, entered.headers);
 }
 
 // One source: every rotation's d, e, t and p in the steps are written as
@@ -176,6 +207,41 @@ INSTANTIATE_TEST_SUITE_P(Cases, CourseText, testing::ValuesIn(dataRows("course_c
 }  // namespace
 
 namespace {
+
+// What a screen reader is given to say for what the screen shows: indices
+// as indices, powers of ten as numbers, a minus said, signs as words.
+TEST(SpokenText, SaysTheNotationInWords)
+{
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {u"d = A(1,2) = 4; e = A(1,1) = 3.", u"d = A строка 1, столбец 2 = 4; e = A строка 1, столбец 1 = 3."},
+        {u"Вращение (2,3): |d| ≥ |e|, m = e/d.", u"Вращение столбцов 2 и 3: модуль d не меньше модуль e, m = e делить на d."},
+        {u"|L(2,2)| = 4,44089209850063E-16 < 1E-07", u"модуль L строка 2, столбец 2 = 4,44089209850063 на 10 в степени "
+                                                     u"минус 16 меньше 1 на 10 в степени минус 7"},
+        {u"y(2) = -0,2; x(3) := c·x(3)", u"y 2 = минус 0,2; x 3 становится равным c умножить на x 3"},
+        {u"φ = 2·arctg t = -26,57°; 1E+15", u"фи = 2 умножить на arctg t = минус 26,57 градуса; 1 на 10 в степени 15"},
+        {u"t = −1/(0,75 + √1,5625)", u"t = минус 1 делить на (0,75 + корень из 1,5625)"},
+    };
+    for (const auto& [shown, said] : cases)
+        EXPECT_EQ(platform::utf8(spokenText(shown)), platform::utf8(said));
+}
+
+// A number in a narrow cell of the picture: rounded to the digits given, as
+// the general rule writes it otherwise (the settings' mark, E and two
+// exponent digits), and never longer than the general rule's own text.
+TEST(WriteShort, RoundsToTheDigitsAsTheGeneralRuleWrites)
+{
+    const auto russian = platform::NumberFormat::russian();
+    const std::tuple<double, int, std::u16string> cases[] = {
+        {0.333333333333333, 4, u"0,3333"}, {-12.7753101068507, 6, u"-12,7753"},
+        {1.5e-300, 3, u"1,5E-300"},        {123456789, 3, u"1,23E+08"},
+        {12345678, 3, u"12345678"},
+        {2.5, 4, u"2,5"},                  {0.000123456, 3, u"0,000123"},
+        {5, 3, u"5"},                      {-7.13926053782405e-302, 4, u"-7,139E-302"},
+    };
+    for (const auto& [value, digits, written] : cases)
+        EXPECT_EQ(platform::utf8(writeShort(value, digits, russian)), platform::utf8(written)) << value << " to " << digits;
+    EXPECT_EQ(platform::utf8(writeShort(0.125, 3, platform::NumberFormat::english())), "0.125");
+}
 
 TEST(TextGrid, ColumnsStandAndALongRowGoesOnAtTheSameColumns)
 {

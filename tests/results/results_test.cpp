@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QClipboard>
 #include <QHelpEvent>
 #include <QToolTip>
@@ -185,9 +187,11 @@ private slots:
         QCOMPARE(course()->horizontalScrollBar()->maximum(), 0);
     }
 
-    // The steps by keys, buttons and the slider; each step told to a screen
-    // reader as "Шаг k из N. " and its words; the view last chosen kept.
-    void theStepsGoForwardAndBackByKeysAndAreTold()
+    // The steps by keys, buttons, the slider and the list of steps; every
+    // move announced to a screen reader by the notification shown anew with
+    // the step's spoken words, and the picture named after the step; the
+    // view last chosen kept.
+    void theStepsGoForwardAndBackByEveryMoveAndEachIsAnnounced()
     {
         openCourseOfTheWorkedExample();
         auto* views = inCourse<QTabWidget>("Vid_tab");
@@ -199,28 +203,51 @@ private slots:
         QCOMPARE(program.focusName(), ProgramFixture::at(window::HodResheniya_frm, "Shag_pic"));
         auto* label = inCourse<QLabel>("Shag_lbl");
         auto* picture = inCourse<StepView>("Shag_pic");
+        auto* notice = inCourse<QWidget>("Soobshchenie_lbl");
         QCOMPARE(label->text(), QString("Шаг 1 из 6: Система, как она введена"));
+        QVERIFY2(picture->accessibleDescription().contains("уравнение 1: 3 умножить на Х1 + 4 умножить на Х2 = 7"),
+                 qPrintable(picture->accessibleDescription()));
         QVERIFY(!inCourse<QPushButton>("Predydushchii_cmd")->isEnabled());
-        QTest::keyClick(program.focus(), Qt::Key_Right);
-        QCOMPARE(label->text(), QString("Шаг 2 из 6: Вращение (1,2)"));
-        const QString told = picture->accessibleDescription();
-        QVERIFY2(told.startsWith("Шаг 2 из 6. Вращение (1,2): |d| ≥ |e|, m = e/d. d = A(1,2) = 4; e = A(1,1) = 3")
-                     && told.contains("φ = 2·arctg t = 53,13°"),
-                 qPrintable(told));
-        QCOMPARE(picture->accessibleName(), QString("Шаг 2 из 6"));
-        QStringList reached;
-        for (const Qt::Key key : {Qt::Key_End, Qt::Key_Left, Qt::Key_PageUp, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_Right}) {
-            QTest::keyClick(program.focus(), key);
+        struct Shows : QObject {
+            int count = 0;
+            bool eventFilter(QObject*, QEvent* event) override { count += event->type() == QEvent::Show; return false; }
+        } shows;
+        notice->installEventFilter(&shows);
+        QStringList reached, announced;
+        const auto moved = [&] {
             reached.append(label->text().section(':', 0, 0));
+            announced.append(shows.count == 1 && notice->isVisible() ? notice->accessibleName().section(':', 0, 0) : "silent");
+            shows.count = 0;
+        };
+        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_End, Qt::Key_Left, Qt::Key_PageUp, Qt::Key_Home, Qt::Key_PageDown}) {
+            QTest::keyClick(program.focus(), key);
+            moved();
         }
-        QCOMPARE(reached, QStringList({"Шаг 6 из 6", "Шаг 5 из 6", "Шаг 4 из 6", "Шаг 1 из 6", "Шаг 2 из 6",
-                                       "Шаг 3 из 6"}));
-        program.click(window::HodResheniya_frm, "Poslednii_cmd");
-        QCOMPARE(inCourse<QSlider>("Shag_sld")->value(), 6);
-        QVERIFY(!inCourse<QPushButton>("Sleduyushchii_cmd")->isEnabled());
-        program.click(window::HodResheniya_frm, "Predydushchii_cmd");
-        inCourse<QSlider>("Shag_sld")->setValue(2);
-        QCOMPARE(label->text(), QString("Шаг 2 из 6: Вращение (1,2)"));
+        for (const char* button : {"Sleduyushchii_cmd", "Poslednii_cmd", "Predydushchii_cmd", "Pervyi_cmd"}) {
+            program.click(window::HodResheniya_frm, button);
+            moved();
+        }
+        inCourse<QSlider>("Shag_sld")->setValue(4);
+        moved();
+        auto* jump = inCourse<QComboBox>("Perekhod_cmb");
+        jump->setFocus();
+        jump->lineEdit()->selectAll();
+        QTest::keyClicks(jump->lineEdit(), "(1,2)");
+        QTest::keyClick(jump->lineEdit(), Qt::Key_Return);
+        moved();
+        QCOMPARE(reached, QStringList({"Шаг 2 из 6", "Шаг 6 из 6", "Шаг 5 из 6", "Шаг 4 из 6", "Шаг 1 из 6", "Шаг 2 из 6",
+                                       "Шаг 3 из 6", "Шаг 6 из 6", "Шаг 5 из 6", "Шаг 1 из 6", "Шаг 4 из 6", "Шаг 2 из 6"}));
+        QCOMPARE(announced, reached);
+        // Said as a screen reader is to say it: indices as indices, the values before and after.
+        program.click(window::HodResheniya_frm, "Pervyi_cmd");
+        program.click(window::HodResheniya_frm, "Sleduyushchii_cmd");
+        const QString told = notice->accessibleName();
+        QVERIFY2(told.startsWith("Шаг 2 из 6: Вращение столбцов 1 и 2. Вращение столбцов 1 и 2: модуль d не меньше модуль e")
+                     && told.contains("d = A строка 1, столбец 2 = 4")
+                     && told.contains("строка 2: A строка 2, столбец 1 = 1 становится 2,2"),
+                 qPrintable(told));
+        QVERIFY(told.endsWith(". " + picture->accessibleDescription()));
+        QCOMPARE(picture->accessibleName(), QString("Шаг 2 из 6: Вращение столбцов 1 и 2"));
         // Closed and opened again: on the steps, the view last chosen.
         QTest::keyClick(program.focus(), Qt::Key_Escape);
         QVERIFY(program.activate(window::Rezultat_frm));
@@ -229,6 +256,25 @@ private slots:
         QVERIFY(program.activate(window::HodResheniya_frm));
         QTest::keyClick(program.focus(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(inCourse<QTabWidget>("Vid_tab")->currentIndex(), 0);
+    }
+
+    // The digits chosen write every number of the step, in the words and in
+    // the picture, and keep the step shown.
+    void theDigitsChosenWriteTheStepsNumbers()
+    {
+        program.solve({{"1", "3"}, {"2", "1"}}, {"1", "1"});
+        QVERIFY(program.activate(window::Rezultat_frm));
+        QTest::keyClick(program.focus(), Qt::Key_F2, Qt::ShiftModifier);
+        QVERIFY(program.activate(window::HodResheniya_frm));
+        QTest::keyClick(program.focus(), Qt::Key_Right);
+        auto* words = inCourse<QLabel>("Shag_txt");
+        QVERIFY2(words->text().contains("m = 0,333333333333333"), qPrintable(words->text()));
+        auto* digits = inCourse<QComboBox>("Tsifry_cmb");
+        digits->setCurrentIndex(digits->findText("4"));
+        QCOMPARE(inCourse<QLabel>("Shag_lbl")->text(), QString("Шаг 2 из 6: Вращение (1,2)"));
+        QVERIFY2(words->text().contains("m = 0,3333."), qPrintable(words->text()));
+        QTest::keyClick(program.focus(), Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->text().contains("m = 0,3333."));
     }
 
     // Ctrl+C in the text copies the selection, or the whole course when
@@ -245,7 +291,7 @@ private slots:
         QTest::keyClick(program.focus(), Qt::Key_C, Qt::ControlModifier);
         const QString step = QGuiApplication::clipboard()->text();
         QVERIFY2(step.startsWith("Шаг 2 из 6: Вращение (1,2)\nВращение (1,2): |d| ≥ |e|, m = e/d.\n")
-                     && step.endsWith("строка 2: A(2,1) = 2,2; A(2,2) = 0,4."),
+                     && step.endsWith("строка 2: A(2,1) = 1 → 2,2; A(2,2) = 2 → 0,4."),
                  qPrintable(step));
         QTest::keyClick(program.focus(), Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(program.focusName(), ProgramFixture::at(window::HodResheniya_frm, "Hod_txt"));
@@ -278,7 +324,7 @@ private slots:
                 for (int row = 0; row < int(table.rows.size()); ++row) {
                     for (int column = 0; column < int(table.headers.size()); ++column) {
                         const bool marked =
-                            std::count(table.markedColumns.begin(), table.markedColumns.end(), column)
+                            table.isHatched(row, column)
                             || std::any_of(table.marks.begin(), table.marks.end(), [&](const CourseStep::Mark& m) {
                                    return m.row == row && m.column == column;
                                });

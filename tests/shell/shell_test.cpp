@@ -1,4 +1,5 @@
 #include <QCloseEvent>
+#include <QSignalSpy>
 #include <QMenu>
 #include <QPointer>
 #include <QScreen>
@@ -170,6 +171,117 @@ private slots:
         menu();
         QCOMPARE(entries.mid(0, 3), QStringList({"Ход решения... F2", "Ход решения по шагам... Shift+F2",
                                                  "Повторить последнюю систему F3"}));
+    }
+
+    // The windows a button is met in, reached as a user reaches them.
+    void reach(const QString& where)
+    {
+        if (where == "count step") {
+            program.goToCount();
+            program.type(window::Nachalo_frm, "Okno_txt", "3");
+        } else if (where == "coefficient grid") {
+            program.goToCoefficients(2);
+            program.typeCoefficients({{"1", "0"}, {"0", "1"}});
+        } else if (where == "results") {
+            program.solve({{"1", "0"}, {"0", "1"}}, {"1", "2"});
+        } else if (where == "exit confirmation") {
+            program.click(window::Baza_frm, "Exit_cmd");
+            QVERIFY(program.activate(window::Exit_frm));
+        } else if (where == "about dialog") {
+            openAbout();
+        } else if (where == "help") {
+            QTest::keyClick(program.focus(), Qt::Key_F1);
+            QVERIFY(program.activate(window::Spravka_frm));
+        } else if (where == "course" || where == "steps") {
+            program.solve({{"3", "4"}, {"1", "2"}}, {"7", "3"});
+            QVERIFY(program.activate(window::Rezultat_frm));
+            QTest::keyClick(program.focus(), Qt::Key_F2, where == "steps" ? Qt::ShiftModifier : Qt::NoModifier);
+            QVERIFY(program.activate(window::HodResheniya_frm));
+            if (where == "steps")
+                QTest::keyClick(program.focus(), Qt::Key_Right);
+        }
+    }
+
+    // Alt and the underlined letter press the button, wherever the focus is
+    // in its window (under a Russian layout the letter is Cyrillic).
+    void everyButtonAnswersAltAndItsLetter_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        const QList<QStringList> rows = {
+            {"main window", "Baza_frm", "OProgr_cmd"}, {"main window", "Baza_frm", "Exit_cmd"},
+            {"count step", "Nachalo_frm", "Dalee_cmd"}, {"coefficient grid", "Start_frm", "Next_cmd"},
+            {"coefficient grid", "Start_frm", "Exit_cmd"}, {"results", "Rezultat_frm", "NaBazu_cmd"},
+            {"results", "Rezultat_frm", "Command1"}, {"exit confirmation", "Exit_frm", "OKButton"},
+            {"exit confirmation", "Exit_frm", "CancelButton"}, {"about dialog", "OProgramme_frm", "cmdSysInfo"},
+            {"help", "Spravka_frm", "Soderzhanie_cmd"}, {"help", "Spravka_frm", "Close_cmd"},
+            {"course", "HodResheniya_frm", "Zakryt_cmd"}, {"steps", "HodResheniya_frm", "Pervyi_cmd"},
+            {"steps", "HodResheniya_frm", "Predydushchii_cmd"}, {"steps", "HodResheniya_frm", "Sleduyushchii_cmd"},
+            {"steps", "HodResheniya_frm", "Poslednii_cmd"}};
+        for (const QStringList& row : rows)
+            QTest::newRow(qPrintable(row[0] + ", " + row[2])) << row[0] << row[1] << row[2];
+    }
+
+    void everyButtonAnswersAltAndItsLetter()
+    {
+        QFETCH(QString, where);
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        reach(where);
+        const platform::WindowName windows[] = {window::Baza_frm,  window::Nachalo_frm,    window::Start_frm,
+                                                window::Rezultat_frm, window::Exit_frm,    window::OProgramme_frm,
+                                                window::Spravka_frm,  window::HodResheniya_frm};
+        const platform::WindowName name =
+            *std::find_if(std::begin(windows), std::end(windows), [&](const auto& each) { return each.toString() == window; });
+        QVERIFY(program.activate(name));
+        QPushButton* pressed = program.button(name, button);
+        QVERIFY(pressed && pressed->isEnabled());
+        const QString caption = pressed->text();
+        QSignalSpy clicks(pressed, &QPushButton::clicked);
+        program.altKey(caption.at(caption.indexOf('&') + 1).unicode());
+        QTRY_COMPARE(clicks.count(), 1);
+        program.messages.clear();
+    }
+
+    // In the right-hand sides "Вычислить" and "Выход" share their letter: Alt
+    // and it take the focus from one to the other and press neither.
+    void altAndTheSharedLetterGoesBetweenTheTwoButtonsOfTheRightHandSides()
+    {
+        program.goToAnswers({{"1", "0"}, {"0", "1"}});
+        QSignalSpy solve(program.button(window::Start2_frm, "next_cmd"), &QPushButton::clicked);
+        QSignalSpy leave(program.button(window::Start2_frm, "Exit_cmd"), &QPushButton::clicked);
+        QStringList focus;
+        for (int k = 0; k < 3; ++k) {
+            program.altKey(u'В');
+            QTest::qWait(150);
+            focus.append(program.focusName().section('.', 1));
+        }
+        QCOMPARE(focus, QStringList({"next_cmd", "Exit_cmd", "next_cmd"}));
+        QCOMPARE(solve.count() + leave.count(), 0);
+        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Start2_frm}));
+    }
+
+    // F1 in a window without help of its own opens none.
+    void f1DoesNothingInTheHelpTheExitConfirmationAndTheAboutDialog_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("help") << "help";
+        QTest::newRow("exit confirmation") << "exit confirmation";
+        QTest::newRow("about dialog") << "about dialog";
+    }
+
+    void f1DoesNothingInTheHelpTheExitConfirmationAndTheAboutDialog()
+    {
+        QFETCH(QString, where);
+        reach(where);
+        const QStringList open = program.openWindows();
+        QWidget* active = QApplication::activeWindow();
+        QVERIFY(active && active->objectName() != "Baza_frm");
+        QTest::keyClick(program.focus(), Qt::Key_F1);
+        QCOMPARE(program.openWindows(), open);
+        if (where == "help")
+            QCOMPARE(static_cast<Spravka_frm*>(program.window(window::Spravka_frm))->topic(), help::MainWindow);
     }
 
     void f1OpensTheTopicOfTheWindowItIsPressedIn_data()

@@ -129,8 +129,8 @@ private slots:
         QVERIFY(!second->hasSelectedText());
         program.box(window::Rezultat_frm, "Text1(0)")->deselect();
         QTest::keyClick(program.focus(), Qt::Key_C, Qt::ControlModifier);
-        QVERIFY(QGuiApplication::clipboard()->text().startsWith("Х1\t2,5\nХ2\t-1,5\n")
-                || QGuiApplication::clipboard()->text().startsWith("Х1\t2.5\nХ2\t-1.5\n"));
+        const QString mark = QString::fromStdU16String(platform::regionalSettings().decimalSeparator);
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith("Х1\t2" + mark + "5\nХ2\t-1" + mark + "5\n"));
     }
 
     void theMenusOfTheBoxesAreInRussian()
