@@ -112,6 +112,12 @@ void Rezultat_frm::Form_Load()
     const int n = unknownCount();
     setOuterSizeTwips(outerSizeTwips().width(), 2610 + 360 * (n - 2));
     centreOnScreen();
+    // The rows beyond n stand below the window's cut; hidden as well, so that
+    // a screen reader does not list them among what the window shows.
+    for (int k = n; k < MaxUnknowns; ++k) {
+        Label1[k]->hide();
+        Text1[k]->hide();
+    }
 
     // Both texts first: a figure beyond the decimal range fills no box.
     const Peremennye& state = peremennye();

@@ -14,6 +14,8 @@ using Style = CourseStep::Style;
 
 // The digits a cell of the picture tries, from the most down.
 constexpr int DigitsTried[] = {15, 10, 7, 6, 5, 4, 3};
+// The captions, labels and the plane's words, to the numbers' font.
+constexpr qreal SmallFont = 0.8;
 
 // The proportions of the picture, in lines of its font: one place to change
 // the look of every step.
@@ -109,7 +111,7 @@ QColor blend(const QColor& one, const QColor& other, qreal share)
 StepPicture::StepPicture(const CourseStep& step, const QSizeF& room, const QFont& font, const QPaintDevice* device,
                          const platform::NumberFormat& format, qreal largest, int digits,
                          const Arrangement* arrangement)
-    : step_(step), font_(font), small_(scaled(font, 0.8)), device_(device), format_(format)
+    : step_(step), font_(font), small_(scaled(font, SmallFont)), device_(device), format_(format)
 {
     const bool several = step.tables.size() > 1;
     const bool side = step.plane || !step.note.empty();
@@ -129,13 +131,13 @@ StepPicture::StepPicture(const CourseStep& step, const QSizeF& room, const QFont
     }
     // The most digits that fit, side by side before stacked, beside before
     // below; where none fits, the option that needs the least scaling down.
-    Arrangement best{false, false, digits};
+    Arrangement best{false, false, digits, {}};
     qreal bestScale = -1;
     for (const int tried : DigitsTried) {
         if (tried > digits)
             continue;
-        for (const Arrangement option : {Arrangement{false, false, tried}, Arrangement{false, true, tried},
-                                         Arrangement{true, false, tried}, Arrangement{true, true, tried}}) {
+        for (const Arrangement& option : {Arrangement{false, false, tried, {}}, Arrangement{false, true, tried, {}},
+                                         Arrangement{true, false, tried, {}}, Arrangement{true, true, tried, {}}}) {
             if ((option.stacked && !several) || (option.planeBelow && !side))
                 continue;
             const qreal scale = scaleFor(arrange(option));
@@ -156,33 +158,37 @@ StepPicture::Arrangement StepPicture::rotationsArrangement(const std::vector<Cou
                                                            const QFont& font, const QPaintDevice* device,
                                                            const platform::NumberFormat& format, int digits)
 {
-    // The first arrangement, in the order a single step prefers them, in
-    // which every rotation fits; else the one whose worst rotation needs
-    // the least scaling down. A rotation that cannot beat the best found so
-    // far ends the trial of an arrangement.
-    std::vector<const CourseStep*> rotations;
-    for (const CourseStep& step : steps) {
-        if (step.kind == CourseStep::Kind::Rotation)
-            rotations.push_back(&step);
-    }
-    Arrangement best{false, false, digits};
+    // With the widest columns any rotation needs, every rotation's picture
+    // has one size: the first arrangement, in the order a single step
+    // prefers them, in which it fits; else the one that needs the least
+    // scaling down.
+    const CourseStep* widest = nullptr;
+    Arrangement best{false, false, digits, {}};
     qreal bestScale = -1;
     for (const int tried : DigitsTried) {
         if (tried > digits)
             continue;
-        for (const Arrangement option : {Arrangement{false, false, tried}, Arrangement{false, true, tried},
-                                         Arrangement{true, false, tried}, Arrangement{true, true, tried}}) {
-            qreal least = 1;
-            for (const CourseStep* step : rotations) {
-                least = std::min(least, StepPicture(*step, room, font, device, format, 1, digits, &option).scale_);
-                if (least <= bestScale)
-                    break;
+        std::vector<qreal> columns;
+        for (const CourseStep& step : steps) {
+            if (step.kind != CourseStep::Kind::Rotation)
+                continue;
+            widest = widest ? widest : &step;
+            for (const std::vector<qreal>& table : columnWidths(step, font, device, format, tried)) {
+                columns.resize(std::max(columns.size(), table.size()));
+                for (std::size_t c = 0; c < table.size(); ++c)
+                    columns[c] = std::max(columns[c], table[c]);
             }
-            if (least >= 1)
+        }
+        if (!widest)
+            return best;
+        for (Arrangement option : {Arrangement{false, false, tried, columns}, Arrangement{false, true, tried, columns},
+                                   Arrangement{true, false, tried, columns}, Arrangement{true, true, tried, columns}}) {
+            const qreal scale = StepPicture(*widest, room, font, device, format, 1, digits, &option).scale_;
+            if (scale >= 1)
                 return option;
-            if (least > bestScale) {
-                best = option;
-                bestScale = least;
+            if (scale > bestScale * 1.02) {
+                best = std::move(option);
+                bestScale = scale;
             }
         }
     }
@@ -194,25 +200,22 @@ QString StepPicture::number(double value) const
     return text(writeShort(value, arrangement_.digits, format_));
 }
 
-QSizeF StepPicture::arrange(const Arrangement& arrangement)
+std::vector<std::vector<qreal>> StepPicture::columnWidths(const CourseStep& step, const QFont& font,
+                                                          const QPaintDevice* device,
+                                                          const platform::NumberFormat& format, int digits)
 {
-    arrangement_ = arrangement;
-    const QFontMetricsF metrics(font_, device_), smallMetrics(small_, device_);
+    const QFontMetricsF metrics(font, device), smallMetrics(scaled(font, SmallFont), device);
     const Metrics m(metrics, smallMetrics);
-    const std::size_t rows = step_.tables.empty() ? 0 : step_.tables.front().rows.size();
-    const qreal labelWidth = smallMetrics.horizontalAdvance(QString::number(rows)) + 2 * m.pad();
-    const qreal tangentMark = smallMetrics.horizontalAdvance(QStringLiteral("t ")) ;
-
-    // Each column as wide as its widest entry; the columns of tables with the
-    // same headers (a matrix before and after) as wide as each other.
+    const qreal tangentMark = smallMetrics.horizontalAdvance(QStringLiteral("t "));
+    const auto written = [&](double value) { return text(writeShort(value, digits, format)); };
     std::vector<std::vector<qreal>> widths;
-    for (const CourseStep::Table& table : step_.tables) {
+    for (const CourseStep::Table& table : step.tables) {
         std::vector<qreal> column(table.headers.size());
         for (std::size_t c = 0; c < column.size(); ++c) {
             column[c] = metrics.horizontalAdvance(text(table.headers[c]));
             for (std::size_t r = 0; r < table.rows.size(); ++r) {
                 if (const auto& value = table.rows[r][c])
-                    column[c] = std::max(column[c], metrics.horizontalAdvance(number(*value))
+                    column[c] = std::max(column[c], metrics.horizontalAdvance(written(*value))
                                                         + (table.isTangent(int(r), int(c)) ? tangentMark : 0));
             }
         }
@@ -220,11 +223,36 @@ QSizeF StepPicture::arrange(const Arrangement& arrangement)
         for (const CourseStep::Mark& mark : table.marks) {
             if (!mark.label.empty())
                 column[mark.column] = std::max(column[mark.column],
-                                               metrics.horizontalAdvance(number(table.rows[mark.row][mark.column].value_or(0)))
+                                               metrics.horizontalAdvance(written(table.rows[mark.row][mark.column].value_or(0)))
                                                    + smallMetrics.horizontalAdvance(text(mark.label)) + m.pad());
+        }
+        qreal width = 0;
+        for (qreal& each : column) {
+            each += 2 * m.pad();
+            width += each;
+        }
+        // A narrow table is as wide as its caption.
+        if (const qreal caption = smallMetrics.horizontalAdvance(text(table.caption)) + m.pad();
+            !column.empty() && width < caption) {
+            for (qreal& each : column)
+                each += (caption - width) / static_cast<qreal>(column.size());
         }
         widths.push_back(std::move(column));
     }
+    return widths;
+}
+
+QSizeF StepPicture::arrange(const Arrangement& arrangement)
+{
+    arrangement_ = arrangement;
+    const QFontMetricsF metrics(font_, device_), smallMetrics(small_, device_);
+    const Metrics m(metrics, smallMetrics);
+    const std::size_t rows = step_.tables.empty() ? 0 : step_.tables.front().rows.size();
+    const qreal labelWidth = smallMetrics.horizontalAdvance(QString::number(rows)) + 2 * m.pad();
+
+    std::vector<std::vector<qreal>> widths = columnWidths(step_, font_, device_, format_, arrangement.digits);
+    // The columns of tables with the same headers (a matrix before and after)
+    // as wide as each other, and a matrix's as wide as the arrangement's.
     for (std::size_t one = 0; one < widths.size(); ++one) {
         for (std::size_t other = 0; other < widths.size(); ++other) {
             if (one != other && step_.tables[one].headers == step_.tables[other].headers) {
@@ -232,28 +260,22 @@ QSizeF StepPicture::arrange(const Arrangement& arrangement)
                     widths[one][c] = std::max(widths[one][c], widths[other][c]);
             }
         }
+        if (widths[one].size() == arrangement.matrixColumns.size()) {
+            for (std::size_t c = 0; c < widths[one].size(); ++c)
+                widths[one][c] = std::max(widths[one][c], arrangement.matrixColumns[c]);
+        }
     }
 
     placed_.clear();
     QPointF origin;
     QSizeF tables;
     for (std::size_t t = 0; t < step_.tables.size(); ++t) {
-        const CourseStep::Table& table = step_.tables[t];
         Placed placed;
-        std::vector<qreal>& column = widths[t];
+        const std::vector<qreal>& column = widths[t];
         const std::size_t columns = column.size();
         qreal width = labelWidth;
-        for (qreal& each : column) {
-            each += 2 * m.pad();
+        for (const qreal each : column)
             width += each;
-        }
-        // A narrow table is as wide as its caption.
-        if (const qreal caption = smallMetrics.horizontalAdvance(text(table.caption)) + m.pad();
-            columns > 0 && width - labelWidth < caption) {
-            for (qreal& each : column)
-                each += (caption - (width - labelWidth)) / static_cast<qreal>(columns);
-            width = labelWidth + caption;
-        }
         const qreal height = m.caption() + m.row() * static_cast<qreal>(rows + 1);
         placed.caption = QRectF(origin.x() + labelWidth, origin.y(), width - labelWidth, m.caption());
         placed.rowLabels = QRectF(origin.x(), placed.caption.bottom() + m.row(), labelWidth,

@@ -40,6 +40,10 @@ public:
     struct Arrangement {
         bool stacked = false, planeBelow = false;
         int digits = 15;
+        // The width of each column of a matrix, the widest any rotation
+        // needs, so that every rotation's matrices stand alike; empty where
+        // each step sizes its own.
+        std::vector<qreal> matrixColumns;
     };
 
     // Lays the step out in a room of the given size on the device; an empty
@@ -101,6 +105,11 @@ private:
     };
 
     QSizeF arrange(const Arrangement& arrangement);
+    // The width of every column of each table of a step, as its numbers
+    // need at the digits given, a narrow table widened to its caption.
+    static std::vector<std::vector<qreal>> columnWidths(const CourseStep& step, const QFont& font,
+                                                        const QPaintDevice* device,
+                                                        const platform::NumberFormat& format, int digits);
     void placePlane();
     void paintTable(QPainter& painter, const CourseStep::Table& table, const Placed& placed,
                     const QPalette& palette) const;

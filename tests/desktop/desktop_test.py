@@ -732,10 +732,14 @@ def grid_texts(n=3):
     return [text_of(box) for row in grid_boxes(n) for box in row]
 
 
-def through_file_dialog(title, path, replace=False):
+def through_file_dialog(title, path, replace=False, opens_in=None):
     # Qt's own file dialog: the name box has the focus; the whole path typed there and Enter choose it.
-    # It asks before it names a file that is there; "Да" replaces it.
+    # It asks before it names a file that is there; "Да" replaces it. It opens in a folder, which its
+    # first list names.
     window(title)
+    if opens_in:
+        shown = control(title, "combo box", None).name
+        check(shown == opens_in, "the dialog opens in %r, not in %r" % (shown, opens_in))
     wait_for(lambda: focused() and focused()[0] == "text", "the name box of the file dialog")
     key("ctrl+a")
     xdo("type", "--", path)
@@ -754,11 +758,14 @@ R_WRITE_CSV = '"","V1","V2","V3","V4"\n"1",3,1,-1,2\n"2",1,0.5,1,5\n"3",2,-1,4,1
 SAVED_CSV = 'Х1,Х2,Х3,b\n3,1,-1,2\n1,"0,5",1,5\n2,-1,4,12\n'
 # Another system, opened later: a grid that showed the last one instead would show.
 OTHER_CSV = 'Х1,Х2,b\n7,"-1,5",1\n2,4,8\n'
+# Saved in a folder of its own: a dialog that opened in the home folder would show.
+SAVED = os.path.join(SCRATCH, "saved", "saved.csv")
 
 
 @scenario
 def an_r_csv_on_the_command_line_starts_at_the_grid_without_its_row_names_and_goes_on_to_the_answer():
-    path = os.path.join(SCRATCH, "система.csv")
+    path = os.path.join(SCRATCH, "вход", "система.csv")
+    os.makedirs(os.path.dirname(path))
     with open(path, "w", encoding="utf-8") as system:
         system.write(R_WRITE_CSV)
     launch(path)
@@ -780,9 +787,11 @@ def an_r_csv_on_the_command_line_starts_at_the_grid_without_its_row_names_and_go
 
 @scenario
 def ctrl_s_in_the_results_saves_the_system_through_the_file_dialog():
-    path = os.path.join(SCRATCH, "saved.csv")
+    path = SAVED
+    os.makedirs(os.path.dirname(path))
     key("ctrl+s")
-    through_file_dialog("Сохранение системы уравнений", path)
+    # In the folder of the file last opened, here on the command line.
+    through_file_dialog("Сохранение системы уравнений", path, opens_in=os.path.join(SCRATCH, "вход"))
     wait_for(lambda: os.path.exists(path), "the saved file")
     saved = open(path, encoding="utf-8").read()
     check(saved == SAVED_CSV, "the file holds %r" % saved)
@@ -796,7 +805,8 @@ def ctrl_o_on_the_main_window_opens_a_file_through_the_file_dialog():
     with open(other, "w", encoding="utf-8") as system:
         system.write(OTHER_CSV)
     key("ctrl+o")
-    through_file_dialog("Открытие системы уравнений", other)
+    # In the folder of the file last chosen, here the one saved.
+    through_file_dialog("Открытие системы уравнений", other, opens_in=os.path.dirname(SAVED))
     wait_for_windows([GRID])
     check(grid_texts(2) == ["7", "-1,5", "2", "4"], "the grid holds %r" % grid_texts(2))
     window_manager_close(GRID, EXIT, ("push button", "Нет"))
@@ -806,8 +816,8 @@ def ctrl_o_on_the_main_window_opens_a_file_through_the_file_dialog():
 
 @scenario
 def a_save_that_a_file_size_limit_stops_leaves_the_old_file_and_says_so():
-    path = os.path.join(SCRATCH, "saved.csv")
-    before = sorted(os.listdir(SCRATCH))
+    path = SAVED
+    before = sorted(os.listdir(os.path.dirname(path)))
     launch(path, file_size_limit=16)
     wait_for_windows([GRID])
     click(control(GRID, "push button", "Далее"))
@@ -823,7 +833,7 @@ def a_save_that_a_file_size_limit_stops_leaves_the_old_file_and_says_so():
     wait_for(no_alert, "the message to close")
     saved = open(path, encoding="utf-8").read()
     check(saved == SAVED_CSV, "the old file now holds %r" % saved)
-    check(sorted(os.listdir(SCRATCH)) == before, "a file was left beside it: %r" % os.listdir(SCRATCH))
+    check(sorted(os.listdir(os.path.dirname(path))) == before, "a file was left beside it: %r" % os.listdir(os.path.dirname(path)))
     click(control(RESULTS, "push button", "Выход"))
     click(control(EXIT, "push button", "Да"))
     check(PROGRAM[-1].wait(timeout=5) == 0, "the program did not end with status 0")

@@ -2,11 +2,13 @@
 // tests/data/virtual_keys.tsv each.
 
 #include <QKeyEvent>
+#include <QProcess>
 #include <QMetaEnum>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "platform/operating_system.h"
+#include "platform/regional_settings.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/virtual_keys.h"
 #include "platform/window_system.h"
@@ -83,6 +85,47 @@ private slots:
         for (const QString& argument : arguments)
             given.push_back(argument.toStdString());
         QCOMPARE(QString::fromStdString(platform::preferredWindowSystem(variable, given)), chosen);
+    }
+
+    // The regional settings' decimal mark, as the program reads it at start:
+    // the one its environment names (a comma under the suite's Russian
+    // settings), or the one a parent run of this test asks for.
+    void readsTheDecimalMarkOfItsSettings()
+    {
+        platform::readRegionalSettings();
+        QCOMPARE(QString::fromStdU16String(platform::regionalSettings().decimalSeparator),
+                 qEnvironmentVariable("TESKORA_EXPECTED_MARK", ","));
+    }
+
+    // LC_ALL before LC_NUMERIC before LANG, as the manual page says: each
+    // row runs the check above in a program of its own, started as a desktop
+    // starts it under those variables.
+    void theDecimalMarkComesFromLcAllThenLcNumericThenLang_data()
+    {
+        QTest::addColumn<QStringList>("variables");
+        QTest::addColumn<QString>("mark");
+        QTest::newRow("LANG alone") << QStringList{"LANG=ru_RU.UTF-8"} << ",";
+        QTest::newRow("LC_NUMERIC over LANG") << QStringList{"LANG=en_US.UTF-8", "LC_NUMERIC=ru_RU.UTF-8"} << ",";
+        QTest::newRow("LC_ALL over LC_NUMERIC")
+            << QStringList{"LANG=ru_RU.UTF-8", "LC_NUMERIC=ru_RU.UTF-8", "LC_ALL=en_US.UTF-8"} << ".";
+        QTest::newRow("LC_NUMERIC over LANG, the other way") << QStringList{"LANG=ru_RU.UTF-8", "LC_NUMERIC=en_US.UTF-8"} << ".";
+    }
+
+    void theDecimalMarkComesFromLcAllThenLcNumericThenLang()
+    {
+        QFETCH(QStringList, variables);
+        QFETCH(QString, mark);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG", "LANGUAGE"})
+            environment.remove(name);
+        for (const QString& variable : variables)
+            environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        environment.insert("TESKORA_EXPECTED_MARK", mark);
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {"readsTheDecimalMarkOfItsSettings"});
+        QVERIFY(child.waitForFinished(30000));
+        QVERIFY2(child.exitCode() == 0, child.readAllStandardOutput().constData());
     }
 
     // The system's own file test and start of a program, as the about dialog

@@ -70,7 +70,6 @@ private slots:
     void twoUnknownsCutTheWindowBelowTheSecondRowAndEachBoxFollowsItsRule()
     {
         platform::Form* results = showResults({{1, 0}, {0, 1}}, {0.00001, -0.5}, {0.00001, -0.5});
-        QCOMPARE(results->size(), QSize(291, 142));  // outer height 2610 twips
         QCOMPARE(program.result(0), QString("1E-05"));
         QCOMPARE(program.result(1), QString("-0,5"));
         QCOMPARE(program.result(9), QString("0"));
