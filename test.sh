@@ -45,7 +45,7 @@ case "$mode" in
         }
         # The program's own code only: not the tests, benchmarks, tools or generated files.
         gcovr --root . --object-directory build-coverage --exclude-unreachable-branches --exclude-throw-branches \
-            --filter '(solver|platform|common|wizard|results|shell|app)/' --print-summary \
+            --filter '(solver|platform|documents|course|navigation|wizard|results|shell|app)/' --print-summary \
             --txt build-coverage/coverage.txt --html-details build-coverage/coverage.html | tail -n 3
         echo "Per file: build-coverage/coverage.txt; annotated: build-coverage/coverage.html"
         exit

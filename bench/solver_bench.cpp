@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include <Eigen/Dense>
 #include <benchmark/benchmark.h>
+#include <Eigen/Dense>
 
-#include "results/course_text.h"
+#include "course/course_text.h"
 #include "solver/peremennye.h"
 #include "solver/yadro.h"
 
@@ -84,7 +84,7 @@ Eigen::VectorXd solveByRotationWithItsCourse(const System& s)
             a(i, j) = s.a(i - 1, j - 1);
         b(i) = s.b(i - 1);
     }
-    benchmark::DoNotOptimize(courseOfSolve(a, b, n, 1E-07, platform::NumberFormat::russian()));
+    benchmark::DoNotOptimize(courseOfSolve(documentOfSolve(a, b, n, PivotThreshold), platform::NumberFormat::russian()));
     return solveByRotation(s);
 }
 

@@ -33,8 +33,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "navigation/window_names.h"
 #include "platform/form.h"
-#include "common/window_names.h"
 #include "tools/driver/program_driver.h"
 
 extern char** environ;

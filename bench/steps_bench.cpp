@@ -15,9 +15,9 @@
 #include <QImage>
 #include <QPainter>
 
+#include "course/course_steps.h"
 #include "platform/regional_settings.h"
 #include "results/course_paper.h"
-#include "results/course_steps.h"
 #include "results/step_picture.h"
 #include "results/step_view.h"
 
@@ -42,7 +42,7 @@ std::vector<CourseStep> eightUnknowns()
             matrix(i, j) = a[i - 1][j - 1];
         b(i) = i;
     }
-    return stepsOfSolve(matrix, b, 8, 1E-07, platform::NumberFormat::russian());
+    return stepsOfSolve(documentOfSolve(matrix, b, 8, PivotThreshold), platform::NumberFormat::russian());
 }
 
 const std::vector<CourseStep>& steps()

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "common/system_file_format.h"
+#include "documents/system_file_format.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

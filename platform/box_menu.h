@@ -5,6 +5,8 @@
 #include <QKeySequence>
 #include <QString>
 
+#include "platform/command.h"
+
 class QLineEdit;
 
 namespace platform {
@@ -17,6 +19,10 @@ namespace platform {
 namespace box_menu {
 
 void addEntry(QLineEdit* box, const QString& text, const QKeySequence& keys, std::function<void()> handler);
+inline void addEntry(QLineEdit* box, const Command& command)
+{
+    addEntry(box, command.text, command.keys, command.action);
+}
 
 // A handler that gives false leaves the text to the box's own paste.
 void onPaste(QLineEdit* box, std::function<bool(const QString& text)> handler);

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QKeyEvent>
-#include <QMimeData>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -22,9 +22,9 @@ namespace platform {
 
 namespace {
 
-void reportUnhandled(int number, const QString& description)
+void reportUnhandled(int number, const std::string& description)
 {
-    msgBox(QStringLiteral("Ошибка выполнения '%1':\n\n%2").arg(number).arg(description), MessageIcon::Stop);
+    msgBox(fromUtf8(unhandledErrorText(number, description)), MessageIcon::Stop);
 }
 
 }  // namespace
@@ -141,9 +141,9 @@ void ControlEvents::runGuarded(const std::function<void()>& handler)
     try {
         handler();
     } catch (const RuntimeError& error) {
-        reportUnhandled(error.number(), fromUtf8(error.description()));
+        reportUnhandled(error.number(), error.description());
     } catch (const std::exception& error) {
-        reportUnhandled(0, QString::fromLocal8Bit(error.what()));
+        reportUnhandled(0, QString::fromLocal8Bit(error.what()).toStdString());
     }
 }
 

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QObject>
 
+#include "platform/command.h"
+
 class QAction;
 class QKeyEvent;
 class QKeySequence;
@@ -49,6 +51,7 @@ public:
     // their own), with its keys and its tool tip shown.
     QAction* onCommand(const QString& text, const QKeySequence& keys, const QString& toolTip,
                        std::function<void()> handler);
+    QAction* onCommand(const Command& command) { return onCommand(command.text, command.keys, command.toolTip, command.action); }
     // A file dragged from a file manager and dropped anywhere on the window,
     // its boxes too (which otherwise take a dropped file's name as text).
     void onFileDrop(std::function<void(const QString& path)> handler);

@@ -9,6 +9,12 @@ namespace platform {
 
 namespace {
 
+// The ending of a type of file: "pdf" of "Документ PDF (*.pdf)".
+QString endingOf(const QString& filter)
+{
+    return filter.section(QStringLiteral("*."), 1, 1).section(QRegularExpression(QStringLiteral("[ )]")), 0, 0);
+}
+
 class QtFileDialogs final : public FileDialogs {
 public:
     QString fileToOpen(QWidget* parent, const QString& title, const QStringList& filters) override
@@ -24,12 +30,9 @@ public:
         QFileDialog dialog(parent, title, folder_ + u'/' + suggested);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setNameFilters(filters);
-        const auto ending = [](const QString& chosen) {
-            return chosen.section(QStringLiteral("*."), 1, 1).section(QRegularExpression(QStringLiteral("[ )]")), 0, 0);
-        };
-        dialog.setDefaultSuffix(ending(filters.value(0)));
+        dialog.setDefaultSuffix(endingOf(filters.value(0)));
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                         [&](const QString& chosen) { dialog.setDefaultSuffix(ending(chosen)); });
+                         [&](const QString& chosen) { dialog.setDefaultSuffix(endingOf(chosen)); });
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return QString();
         filter = dialog.selectedNameFilter();
@@ -53,6 +56,14 @@ private:
 using Seam = ServiceSeam<FileDialogs, QtFileDialogs>;
 
 }  // namespace
+
+QString withEnding(const QString& path, const QString& filter, const QStringList& kept)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (kept.isEmpty() ? !suffix.isEmpty() : kept.contains(suffix))
+        return path;
+    return endingOf(filter).isEmpty() ? path : path + u'.' + endingOf(filter);
+}
 
 FileDialogs& fileDialogs()
 {

@@ -23,6 +23,11 @@ public:
     virtual void startIn(const QString& folder) { Q_UNUSED(folder); }
 };
 
+// The name chosen with the ending it is to be saved by: its own where it is
+// one of those kept (any ending, where none is given), else the chosen
+// type's ("*.pdf" in "Документ PDF (*.pdf)").
+QString withEnding(const QString& path, const QString& filter, const QStringList& kept = {});
+
 // The service in force: the toolkit's dialogs unless a test has set its own.
 FileDialogs& fileDialogs();
 // nullptr goes back to the toolkit's.

@@ -57,7 +57,6 @@ public:
     // precision; a window larger than the screen's room fits it first.
     void centreOnScreen();
 
-    HelpTopic helpTopic() const { return helpTopic_; }
     TabOrder& tabOrder() { return *tabOrder_; }
     ControlEvents& events() { return *events_; }
 

@@ -4,8 +4,8 @@
 #include <QMessageBox>
 #include <QPointer>
 
-#include "platform/runtime/application_data.h"
 #include "platform/regional_settings.h"
+#include "platform/runtime/application_data.h"
 #include "platform/service_seam.h"
 
 namespace platform {

@@ -44,9 +44,33 @@ ReadFile::Outcome outcomeOfKind(mode_t mode)
         return ReadFile::Outcome::Socket;
     return ReadFile::Outcome::Device;
 }
+
+// The bytes of an open file, to its end or to one more than the most asked for.
+void readWhole(int descriptor, qint64 maxBytes, ReadFile& file)
+{
+    char buffer[65536];
+    for (;;) {
+        const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0) {
+            file.outcome = ReadFile::Outcome::Failed;
+            return;
+        }
+        if (count == 0)
+            return;
+        file.bytes.append(buffer, count);
+        if (file.bytes.size() > maxBytes) {  // it grew since
+            file.outcome = ReadFile::Outcome::TooLarge;
+            file.size = file.bytes.size();
+            return;
+        }
+    }
+}
 #endif
 
 }  // namespace
+
 
 ReadFile readFile(const QString& path, qint64 maxBytes)
 {
@@ -76,24 +100,7 @@ ReadFile readFile(const QString& path, qint64 maxBytes)
         ::close(descriptor);
         return file;
     }
-    char buffer[65536];
-    for (;;) {
-        const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0) {
-            file.outcome = ReadFile::Outcome::Failed;
-            break;
-        }
-        if (count == 0)
-            break;
-        file.bytes.append(buffer, count);
-        if (file.bytes.size() > maxBytes) {  // it grew since
-            file.outcome = ReadFile::Outcome::TooLarge;
-            file.size = file.bytes.size();
-            break;
-        }
-    }
+    readWhole(descriptor, maxBytes, file);
     ::close(descriptor);
 #else
     const QFileInfo info(path);

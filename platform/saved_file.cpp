@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "platform/message_service.h"
 
 namespace platform {
 
@@ -15,7 +14,7 @@ QString quotedFileName(const QString& path)
     return u'«' + QDir::toNativeSeparators(path) + u'»';
 }
 
-bool saveFile(const QString& path, const QByteArray& bytes, const QString& title)
+SaveOutcome saveFile(const QString& path, const QByteArray& bytes)
 {
 #ifdef SIGXFSZ
     // A write past the user's file-size limit (ulimit -f) would end the
@@ -27,15 +26,9 @@ bool saveFile(const QString& path, const QByteArray& bytes, const QString& title
     // old file is not replaced: a buffered QSaveFile flushes its last bytes
     // only at commit, which then replaces the old file all the same.
     if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
+        return SaveOutcome::Saved;
     const QFileInfo folder(QFileInfo(path).absolutePath());
-    const QString reason = !folder.isDir()        ? QStringLiteral("такой папки нет")
-                           : !folder.isWritable() ? QStringLiteral("нет прав на запись в эту папку")
-                                                  : QStringLiteral("запись не удалась (возможно, на диске нет места)");
-    msgBox(QStringLiteral("Не удаётся сохранить файл %1: %2. Прежний файл, если он был, остался без изменений.")
-               .arg(quotedFileName(path), reason),
-           MessageIcon::Exclamation, title);
-    return false;
+    return !folder.isDir() ? SaveOutcome::NoFolder : !folder.isWritable() ? SaveOutcome::NoPermission : SaveOutcome::WriteFailed;
 }
 
 }  // namespace platform

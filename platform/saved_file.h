@@ -16,10 +16,15 @@ inline constexpr std::string_view TextLineEnd = "\n";
 #endif
 
 // Writes a file whole or not at all: into a temporary file beside it, which
-// replaces the old file only once it is complete. When that fails (no right
-// to write there, a full disk) the user is told why in a message with the
-// title given, the old file stays as it was, and the result is false.
-bool saveFile(const QString& path, const QByteArray& bytes, const QString& title);
+// replaces the old file only once it is complete. When that fails the old
+// file stays as it was, and the outcome says why.
+enum class SaveOutcome {
+    Saved,
+    NoFolder,      // the folder is not there
+    NoPermission,  // no right to write into the folder
+    WriteFailed,   // the writing failed part way (a full disk, a file-size limit)
+};
+SaveOutcome saveFile(const QString& path, const QByteArray& bytes);
 
 // The file's name as the messages quote it.
 QString quotedFileName(const QString& path);

@@ -15,22 +15,22 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "common/course_view.h"
-#include "common/window_names.h"
+#include "course/course_text.h"
+#include "documents/solve_document.h"
+#include "navigation/course_view.h"
+#include "navigation/saving.h"
+#include "navigation/window_names.h"
 #include "platform/control_events.h"
 #include "platform/controls.h"
 #include "platform/file_dialogs.h"
 #include "platform/pictures.h"
 #include "platform/regional_settings.h"
-#include "platform/saved_file.h"
 #include "platform/tab_order.h"
 #include "platform/twips.h"
 #include "platform/window_service.h"
 #include "results/course_paper.h"
-#include "results/course_text.h"
 #include "results/step_browser.h"
 #include "results/step_view.h"
-#include "solver/peremennye.h"
 
 namespace {
 const QString Caption = QStringLiteral("Ход решения");
@@ -114,11 +114,11 @@ QStringList HodResheniya_frm::lines() const
 
 QStringList HodResheniya_frm::courseOfLastSolve(std::size_t width)
 {
-    const Peremennye& state = peremennye();
     QStringList lines;
-    for (const std::u16string& line : courseOfSolve(state.matr_kopiya, state.otvety_kopiya, unknownCount(),
-                                                    state.tochnost, platform::regionalSettings(), width))
-        lines.append(QString::fromStdU16String(line));
+    if (const SolveDocument* solve = lastSolve()) {
+        for (const std::u16string& line : courseOfSolve(*solve, platform::regionalSettings(), width))
+            lines.append(QString::fromStdU16String(line));
+    }
     return lines;
 }
 
@@ -173,9 +173,16 @@ void HodResheniya_frm::Vid_tab_CurrentChanged(int index)
 // shrinking.
 void HodResheniya_frm::growForSteps()
 {
-    const int n = unknownCount();
+    // The room the steps of n unknowns are read in without shrinking: a
+    // column of a matrix and a row of the words per unknown, in pixels, and
+    // what the screen keeps round the window.
+    struct {
+        int width = 420, perColumn = 120, height = 400, perRow = 40, besideX = 40, besideY = 80;
+    } constexpr steps;
+    const int n = lastSolve() ? lastSolve()->n : 2;
     const QRect room = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
-    const QSize wanted(std::min(room.width() - 40, 420 + 120 * n), std::min(room.height() - 80, 400 + 40 * n));
+    const QSize wanted(std::min(room.width() - steps.besideX, steps.width + steps.perColumn * n),
+                       std::min(room.height() - steps.besideY, steps.height + steps.perRow * n));
     const QSize grown = size().expandedTo(wanted);
     if (grown == size())
         return;
@@ -195,11 +202,8 @@ void HodResheniya_frm::Sokhranit_cmd_Click()
     QString path = platform::fileDialogs().fileToSave(this, SaveTitle, name, filters, filter);
     if (path.isEmpty())
         return;
-    QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix != u"pdf" && suffix != u"txt") {
-        suffix = filter == TextFilter ? QStringLiteral("txt") : QStringLiteral("pdf");
-        path += u'.' + suffix;
-    }
+    path = platform::withEnding(path, filter, {QStringLiteral("pdf"), QStringLiteral("txt")});
+    const QString suffix = QFileInfo(path).suffix().toLower();
     const QDate today = QDate::currentDate();
     QByteArray bytes;
     if (suffix == u"txt")
@@ -207,7 +211,7 @@ void HodResheniya_frm::Sokhranit_cmd_Click()
     else
         bytes = showingSteps() ? stepsAsPdf(Shagi_pg->steps(), today, Shagi_pg->digits())
                                : courseAsPdf(courseOfLastSolve(PaperCourseWidth), today);
-    platform::saveFile(path, bytes, SaveTitle);
+    saveOrTell(path, bytes, SaveTitle);
 }
 
 // The system's print dialog; without a printer it still prints into a PDF file.
@@ -238,9 +242,8 @@ void HodResheniya_frm::Form_Activate()
 {
     Hod_txt->setPlainText(courseOfLastSolve(CourseWidth).join(u'\n'));
     Shagi_pg->setSource([](int digits) {
-        const Peremennye& state = peremennye();
-        return stepsOfSolve(state.matr_kopiya, state.otvety_kopiya, unknownCount(), state.tochnost,
-                            platform::regionalSettings(), digits);
+        const SolveDocument* solve = lastSolve();
+        return solve ? stepsOfSolve(*solve, platform::regionalSettings(), digits) : std::vector<CourseStep>();
     });
     const int view = lastCourseView() == CourseView::Steps ? StepsIndex : TextIndex;
     if (Vid_tab->currentIndex() != view)

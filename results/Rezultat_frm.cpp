@@ -7,6 +7,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "navigation/course_view.h"
+#include "navigation/opened_system.h"
+#include "navigation/system_files.h"
+#include "navigation/window_names.h"
 #include "platform/accessibility.h"
 #include "platform/box_menu.h"
 #include "platform/control_events.h"
@@ -14,12 +18,8 @@
 #include "platform/pictures.h"
 #include "platform/regional_settings.h"
 #include "platform/window_service.h"
-#include "common/window_names.h"
 #include "solver/error_figure.h"
 #include "solver/peremennye.h"
-#include "common/course_view.h"
-#include "common/opened_system.h"
-#include "common/system_files.h"
 
 namespace {
 
@@ -29,7 +29,6 @@ const QString FigureName = QStringLiteral("Погрешность вычисле
 const QString NextTip = QStringLiteral("Вернуться в главный модуль");
 const QString CopyResults = QStringLiteral("Копировать результаты");
 const QString CopyTip = QStringLiteral("Выделенный текст, а если ничего не выделено — все результаты");
-const QString Course = QStringLiteral("Ход решения...");
 const QString CourseTip = QStringLiteral("Ход этого решения, для проверки вручную");
 const QString RepeatTip = QStringLiteral("Открыть эту систему в сетке коэффициентов, чтобы исправить её");
 // The control arrays have elements 0..7 for the unknowns and 9 for the
@@ -65,23 +64,38 @@ Rezultat_frm::Rezultat_frm()
                                     FirstUnknownTabIndex + k);
         Text1[k]->setAccessibleName(QStringLiteral("Х%1").arg(k + 1));
     }
-    // The boxes only show: a click on one gives the focus to "Далее" at once,
-    // and Tab goes between the two buttons.
+    // The commands of the solve, in the window's own menu and keys and in
+    // each box's menu; Ctrl+C copies what is selected, the boxes' entry all.
+    std::vector<platform::Command> commands = courseCommands(CourseTip);
+    commands.push_back({RepeatCommand, Qt::Key_F3, RepeatTip, openLastSystem});
+    commands.push_back(system_files::openCommand(this));
+    commands.push_back(system_files::saveCommand(this, [] { return *lastSystem(); }));
+    events().onCommand({CopyResults, QKeySequence::Copy, CopyTip, [this] { copy(); }});
+    for (const platform::Command& command : commands)
+        events().onCommand(command);
+    setUpBoxes(commands);
+
+    setLeaveButton(Command1);
+    setHelpTopic(help::Results);
+    events().onFileDrop(system_files::openFile);
+    events().onClick(NaBazu_cmd, &Rezultat_frm::NaBazu_cmd_Click);
+    events().onClick(Command1, &Rezultat_frm::Command1_Click);
+}
+
+// The boxes only show: a click on one gives the focus to "Далее" at once,
+// and Tab goes between the two buttons. Their menus hold the window's
+// commands; the copy there copies all the results.
+void Rezultat_frm::setUpBoxes(const std::vector<platform::Command>& commands)
+{
     for (QLineEdit* box : Text1) {
         if (!box)
             continue;
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::ClickFocus);
         box->setFocusProxy(NaBazu_cmd);
-        platform::box_menu::addEntry(box, CopyResults, QKeySequence::Copy, [this] { copyResults(); });
-        platform::box_menu::addEntry(box, Course, Qt::Key_F2, showCourse);
-        platform::box_menu::addEntry(box, CourseStepsCommand, Qt::SHIFT | Qt::Key_F2,
-                                     [] { ::showCourse(CourseView::Steps); });
-        platform::box_menu::addEntry(box, RepeatCommand, Qt::Key_F3, openLastSystem);
-        platform::box_menu::addEntry(box, system_files::OpenCommand, QKeySequence::Open,
-                                     [this] { system_files::open(this); });
-        platform::box_menu::addEntry(box, system_files::SaveCommand, QKeySequence::Save,
-                                     [this] { saveSystem(); });
+        platform::box_menu::addEntry(box, {CopyResults, QKeySequence::Copy, CopyTip, [this] { copyResults(); }});
+        for (const platform::Command& command : commands)
+            platform::box_menu::addEntry(box, command);
         // The text selected in a box is what Ctrl+C copies; one box holds a selection at a time.
         connect(box, &QLineEdit::selectionChanged, this, [this, box] {
             if (!box->hasSelectedText())
@@ -93,18 +107,6 @@ Rezultat_frm::Rezultat_frm()
             selected_ = box;
         });
     }
-
-    setLeaveButton(Command1);
-    setHelpTopic(help::Results);
-    events().onCommand(CopyResults, QKeySequence::Copy, CopyTip, [this] { copy(); });
-    events().onCommand(Course, Qt::Key_F2, CourseTip, showCourse);
-    events().onCommand(CourseStepsCommand, Qt::SHIFT | Qt::Key_F2, CourseStepsTip,
-                       [] { ::showCourse(CourseView::Steps); });
-    events().onCommand(RepeatCommand, Qt::Key_F3, RepeatTip, openLastSystem);
-    system_files::offerOpening(*this);
-    events().onCommand(system_files::SaveCommand, QKeySequence::Save, system_files::SaveTip, [this] { saveSystem(); });
-    events().onClick(NaBazu_cmd, &Rezultat_frm::NaBazu_cmd_Click);
-    events().onClick(Command1, &Rezultat_frm::Command1_Click);
 }
 
 void Rezultat_frm::Form_Load()
@@ -141,16 +143,6 @@ void Rezultat_frm::show(QLineEdit* box, const QString& text)
     // it as a tool tip.
     box->setCursorPosition(0);
     box->setToolTip(text);
-}
-
-void Rezultat_frm::showCourse()
-{
-    platform::windows().show(window::HodResheniya_frm);
-}
-
-void Rezultat_frm::saveSystem()
-{
-    system_files::save(this, acceptedSystem());
 }
 
 // What is selected in a box, or else all the results.

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include <QPointer>
 
+#include "platform/command.h"
 #include "platform/form.h"
 
 class QLabel;
@@ -28,9 +30,7 @@ private:
     static void show(QLineEdit* box, const QString& text);
     void copy();
     void copyResults();
-    static void showCourse();
-    // The system solved, each value as typed, into a file.
-    void saveSystem();
+    void setUpBoxes(const std::vector<platform::Command>& commands);
 
     QPushButton* NaBazu_cmd;
     QPushButton* Command1;

@@ -14,6 +14,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 
+#include "navigation/saving.h"
 #include "platform/regional_settings.h"
 #include "platform/runtime/application_data.h"
 #include "platform/saved_file.h"
@@ -72,26 +73,6 @@ std::vector<QStringList> pagesOf(const QStringList& lines, int perPage)
     return pages;
 }
 
-}  // namespace
-
-QFont courseFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New"), QStringLiteral("DejaVu Sans Mono")});
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    font.setPointSizeF(CourseSize);
-    return font;
-}
-
-QPageLayout coursePageLayout(const QStringList& lines)
-{
-    const QPageLayout upright(QPageSize(QPageSize::A4), QPageLayout::Portrait, Margins, QPageLayout::Millimeter);
-    if (widestLine(lines) <= upright.paintRect(QPageLayout::Point).width())
-        return upright;
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, Margins, QPageLayout::Millimeter);
-}
-
 // The frame of the course's pages: the title and the date at the head of
 // each, over a rule, and its number at its foot; and the room left between.
 class Pages {
@@ -139,6 +120,27 @@ private:
     QString title_, day_;
 };
 
+}  // namespace
+
+QFont courseFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New"), QStringLiteral("DejaVu Sans Mono")});
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setPointSizeF(CourseSize);
+    return font;
+}
+
+QPageLayout coursePageLayout(const QStringList& lines)
+{
+    const QPageLayout upright(QPageSize(QPageSize::A4), QPageLayout::Portrait, Margins, QPageLayout::Millimeter);
+    if (widestLine(lines) <= upright.paintRect(QPageLayout::Point).width())
+        return upright;
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, Margins, QPageLayout::Millimeter);
+}
+
+
 void paintCourse(QPagedPaintDevice& paper, const QStringList& lines, const QDate& date)
 {
     QPainter painter(&paper);
@@ -185,46 +187,46 @@ QString wrappedAtBlanks(const QString& text, const QFontMetricsF& metrics, qreal
     return lines.join(u'\n');
 }
 
-void paintSteps(QPagedPaintDevice& paper, const std::vector<CourseStep>& steps, const QDate& date, int digits)
+namespace {
+
+// A step on paper: its heading, its picture, its words, and the page it
+// stands on. A step starts a page where it does not fit on the rest of the
+// one before.
+struct StepBlock {
+    QString heading, text;
+    std::unique_ptr<StepPicture> picture;
+    qreal textHeight = 0, height = 0;
+    std::size_t page = 1;
+};
+
+std::vector<StepBlock> stepBlocks(QPagedPaintDevice& paper, const std::vector<CourseStep>& steps, const QRectF& room,
+                                  int digits)
 {
-    QPainter painter(&paper);
-    Pages pages(paper, painter, date);
-    const QRectF room = pages.room();
     const QFont words = courseFont();
     QFont heading = words;
     heading.setBold(true);
     const QFontMetricsF wordMetrics(words, &paper), headingMetrics(heading, &paper);
     const qreal gap = wordMetrics.lineSpacing();
-
-    // Each step a block: its heading, its picture, its words. A block starts
-    // a page where it does not fit on the rest of the one before.
-    struct Block {
-        QString heading, text;
-        std::unique_ptr<StepPicture> picture;
-        qreal textHeight = 0, height = 0;
-        std::size_t page = 1;
-    };
-    std::vector<Block> blocks;
+    std::vector<StepBlock> blocks;
     std::optional<StepPicture::Arrangement> rotations;  // one for every rotation
     qreal used = 0;
     std::size_t page = 1;
     for (std::size_t k = 0; k < steps.size(); ++k) {
-        Block block;
-        block.heading = QStringLiteral("Шаг %1 из %2: ").arg(k + 1).arg(steps.size())
-                        + QString::fromStdU16String(steps[k].title);
+        StepBlock block;
+        block.heading = QString::fromStdU16String(stepHeading(k + 1, steps.size(), steps[k].title));
         QStringList lines;
         for (const auto& line : steps[k].text)
             lines.append(QString::fromStdU16String(line));
         block.text = wrappedAtBlanks(lines.join(u'\n'), wordMetrics, room.width());
         block.textHeight = wordMetrics.lineSpacing() * static_cast<qreal>(block.text.count(u'\n') + 1);
         const qreal pictureRoom = room.height() - headingMetrics.lineSpacing() - block.textHeight - 2 * gap;
-        const QSizeF pictureSize(room.width(), std::max<qreal>(pictureRoom, gap));
-        if (steps[k].kind == CourseStep::Kind::Rotation && !rotations)
+        const bool rotation = steps[k].kind == CourseStep::Kind::Rotation;
+        if (rotation && !rotations)
             rotations = StepPicture::rotationsArrangement(steps, QSizeF(room.width(), 0), words, &paper,
                                                           platform::regionalSettings(), digits);
-        block.picture = std::make_unique<StepPicture>(steps[k], pictureSize, words, &paper, platform::regionalSettings(),
-                                                      1, digits,
-                                                      steps[k].kind == CourseStep::Kind::Rotation ? &*rotations : nullptr);
+        block.picture = std::make_unique<StepPicture>(steps[k], QSizeF(room.width(), std::max<qreal>(pictureRoom, gap)),
+                                                      words, &paper, platform::regionalSettings(), 1, digits,
+                                                      rotation ? &*rotations : nullptr);
         block.height = headingMetrics.lineSpacing() + block.picture->size().height() + gap + block.textHeight + gap;
         if (used > 0 && used + block.height > room.height()) {
             ++page;
@@ -234,27 +236,47 @@ void paintSteps(QPagedPaintDevice& paper, const std::vector<CourseStep>& steps, 
         used += block.height;
         blocks.push_back(std::move(block));
     }
+    return blocks;
+}
 
-    QPalette paperColours;  // black on white, whatever the screen's theme
-    paperColours.setColor(QPalette::Text, Qt::black);
-    paperColours.setColor(QPalette::Base, Qt::white);
-    paperColours.setColor(QPalette::AlternateBase, QColor(240, 240, 240));
-    paperColours.setColor(QPalette::Mid, QColor(160, 160, 160));
-    paperColours.setColor(QPalette::Highlight, QColor(0, 90, 200));
-    paperColours.setColor(QPalette::HighlightedText, Qt::white);
+// Black on white, whatever the screen's theme.
+QPalette paperColours()
+{
+    QPalette colours;
+    colours.setColor(QPalette::Text, Qt::black);
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::AlternateBase, QColor(240, 240, 240));
+    colours.setColor(QPalette::Mid, QColor(160, 160, 160));
+    colours.setColor(QPalette::Highlight, QColor(0, 90, 200));
+    colours.setColor(QPalette::HighlightedText, Qt::white);
+    return colours;
+}
+
+}  // namespace
+
+void paintSteps(QPagedPaintDevice& paper, const std::vector<CourseStep>& steps, const QDate& date, int digits)
+{
+    QPainter painter(&paper);
+    Pages pages(paper, painter, date);
+    const QRectF room = pages.room();
+    const QFont words = courseFont();
+    QFont heading = words;
+    heading.setBold(true);
+    const qreal headingLine = QFontMetricsF(heading, &paper).lineSpacing(), gap = QFontMetricsF(words, &paper).lineSpacing();
+    const std::vector<StepBlock> blocks = stepBlocks(paper, steps, room, digits);
     qreal top = room.top();
     for (std::size_t k = 0; k < blocks.size(); ++k) {
         if (k == 0 || blocks[k].page != blocks[k - 1].page) {
-            pages.begin(blocks[k].page, page);
+            pages.begin(blocks[k].page, blocks.back().page);
             top = room.top();
         }
-        const Block& block = blocks[k];
+        const StepBlock& block = blocks[k];
         painter.setFont(heading);
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(room.left(), top, room.width(), headingMetrics.lineSpacing()),
-                         Qt::AlignLeft | Qt::AlignVCenter, block.heading);
-        top += headingMetrics.lineSpacing();
-        block.picture->paint(painter, QPointF(room.left(), top), paperColours);
+        painter.drawText(QRectF(room.left(), top, room.width(), headingLine), Qt::AlignLeft | Qt::AlignVCenter,
+                         block.heading);
+        top += headingLine;
+        block.picture->paint(painter, QPointF(room.left(), top), paperColours());
         top += block.picture->size().height() + gap;
         painter.setFont(words);
         painter.setPen(Qt::black);
@@ -297,7 +319,7 @@ bool printInto(QPrinter& printer, const QString& title, const std::function<QByt
 {
     const QPageLayout layout = printedLayout(printer);
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-        return platform::saveFile(printer.outputFileName(), pdf(layout), title);
+        return saveOrTell(printer.outputFileName(), pdf(layout), title);
     printer.setPageMargins(Margins, QPageLayout::Millimeter);
     paint(printer);
     return true;

@@ -6,7 +6,7 @@
 #include <QPageLayout>
 #include <QStringList>
 
-#include "results/course_steps.h"
+#include "course/course_steps.h"
 
 class QFontMetricsF;
 class QPagedPaintDevice;

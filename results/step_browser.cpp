@@ -15,9 +15,9 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "course/spoken_words.h"
 #include "platform/accessibility.h"
 #include "results/course_paper.h"
-#include "results/spoken_words.h"
 #include "results/step_view.h"
 
 namespace {
@@ -89,7 +89,12 @@ StepBrowser::StepBrowser(QWidget* parent) : QWidget(parent)
     platform::presentAs(Soobshchenie_lbl, QAccessible::Notification);
     Soobshchenie_lbl->setGeometry(0, 0, 1, 1);
     Soobshchenie_lbl->hide();
+    layOutPage(jumpLabel, digitsLabel);
+    connectMoves();
+}
 
+void StepBrowser::layOutPage(QLabel* jumpLabel, QLabel* digitsLabel)
+{
     auto* navigation = new QHBoxLayout;
     for (QWidget* control : {static_cast<QWidget*>(Pervyi_cmd), static_cast<QWidget*>(Predydushchii_cmd),
                              static_cast<QWidget*>(Sleduyushchii_cmd), static_cast<QWidget*>(Poslednii_cmd)})
@@ -107,7 +112,13 @@ StepBrowser::StepBrowser(QWidget* parent) : QWidget(parent)
     page->addWidget(Shag_txt);
     page->addLayout(navigation);
     page->addLayout(choices);
+}
 
+// Every way to move: the buttons, the slider, the list of steps, the digits,
+// and the keys, wherever the focus is among them but in the boxes that take
+// the arrows themselves.
+void StepBrowser::connectMoves()
+{
     connect(Pervyi_cmd, &QPushButton::clicked, this, [this] { showStep(0); });
     connect(Predydushchii_cmd, &QPushButton::clicked, this, [this] { showStep(step_ - 1); });
     connect(Sleduyushchii_cmd, &QPushButton::clicked, this, [this] { showStep(step_ + 1); });
@@ -116,8 +127,6 @@ StepBrowser::StepBrowser(QWidget* parent) : QWidget(parent)
     connect(Perekhod_cmb, &QComboBox::activated, this, [this](int index) { showStep(index); });
     connect(Perekhod_cmb->lineEdit(), &QLineEdit::returnPressed, this, &StepBrowser::Perekhod_cmb_Enter);
     connect(Tsifry_cmb, &QComboBox::currentIndexChanged, this, &StepBrowser::Tsifry_cmb_Changed);
-    // The keys of the steps, wherever the focus is among them but in the
-    // boxes that take the arrows themselves.
     const auto key = [this](QKeySequence keys, auto move) {
         auto* shortcut = new QShortcut(keys, this);
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
@@ -156,8 +165,7 @@ void StepBrowser::setSource(Source make)
 
 QString StepBrowser::heading(int step) const
 {
-    return QStringLiteral("Шаг %1 из %2: ").arg(step + 1).arg(steps_.size())
-           + QString::fromStdU16String(steps_[step].title);
+    return QString::fromStdU16String(stepHeading(std::size_t(step) + 1, steps_.size(), steps_[step].title));
 }
 
 QString StepBrowser::words(int step) const

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "results/course_steps.h"
+#include "course/course_steps.h"
 
 class QComboBox;
 class QLabel;
@@ -56,6 +56,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void layOutPage(QLabel* jumpLabel, QLabel* digitsLabel);
+    void connectMoves();
     QString spokenWords(int step) const;
     void Perekhod_cmb_Enter();
     void Tsifry_cmb_Changed();

@@ -242,14 +242,8 @@ std::vector<std::vector<qreal>> StepPicture::columnWidths(const CourseStep& step
     return widths;
 }
 
-QSizeF StepPicture::arrange(const Arrangement& arrangement)
+std::vector<std::vector<qreal>> StepPicture::alignedWidths(const Arrangement& arrangement) const
 {
-    arrangement_ = arrangement;
-    const QFontMetricsF metrics(font_, device_), smallMetrics(small_, device_);
-    const Metrics m(metrics, smallMetrics);
-    const std::size_t rows = step_.tables.empty() ? 0 : step_.tables.front().rows.size();
-    const qreal labelWidth = smallMetrics.horizontalAdvance(QString::number(rows)) + 2 * m.pad();
-
     std::vector<std::vector<qreal>> widths = columnWidths(step_, font_, device_, format_, arrangement.digits);
     // The columns of tables with the same headers (a matrix before and after)
     // as wide as each other, and a matrix's as wide as the arrangement's.
@@ -265,7 +259,17 @@ QSizeF StepPicture::arrange(const Arrangement& arrangement)
                 widths[one][c] = std::max(widths[one][c], arrangement.matrixColumns[c]);
         }
     }
+    return widths;
+}
 
+// The tables side by side or stacked, their cells placed; the size they take.
+QSizeF StepPicture::placeTables(const Arrangement& arrangement)
+{
+    const QFontMetricsF metrics(font_, device_), smallMetrics(small_, device_);
+    const Metrics m(metrics, smallMetrics);
+    const std::size_t rows = step_.tables.empty() ? 0 : step_.tables.front().rows.size();
+    const qreal labelWidth = smallMetrics.horizontalAdvance(QString::number(rows)) + 2 * m.pad();
+    const std::vector<std::vector<qreal>> widths = alignedWidths(arrangement);
     placed_.clear();
     QPointF origin;
     QSizeF tables;
@@ -295,7 +299,14 @@ QSizeF StepPicture::arrange(const Arrangement& arrangement)
         tables = QSizeF(std::max(tables.width(), origin.x() + width), std::max(tables.height(), origin.y() + height));
         origin = arrangement.stacked ? QPointF(0, origin.y() + height + m.gap()) : QPointF(origin.x() + width + m.gap(), 0);
     }
+    return tables;
+}
 
+QSizeF StepPicture::arrange(const Arrangement& arrangement)
+{
+    arrangement_ = arrangement;
+    const Metrics m(QFontMetricsF(font_, device_), QFontMetricsF(small_, device_));
+    const QSizeF tables = placeTables(arrangement);
     side_ = QRectF();
     if (step_.plane) {
         // Below the tables the plane takes no more than it needs.
@@ -324,8 +335,7 @@ QSizeF StepPicture::arrange(const Arrangement& arrangement)
 void StepPicture::placePlane()
 {
     const CourseStep::Plane& plane = *step_.plane;
-    const QFontMetricsF metrics(small_, device_);
-    const Metrics m(QFontMetricsF(font_, device_), metrics);
+    const Metrics m(QFontMetricsF(font_, device_), QFontMetricsF(small_, device_));
     PlaneLayout& laid = plane_;
     laid = PlaneLayout();
     laid.centre = side_.center();
@@ -351,33 +361,8 @@ void StepPicture::placePlane()
     };
     for (int k = 0; k <= 40 && plane.turn != 0; ++k)
         drawn.push_back(onArc(start + plane.turn * k / 40.0));
-
-    const qreal line = metrics.height();
-    const auto free = [&](const QRectF& rect) {
-        return side_.contains(rect)
-               && std::none_of(laid.labels.begin(), laid.labels.end(),
-                               [&](const Label& other) { return other.rect.intersects(rect); })
-               && std::none_of(drawn.begin(), drawn.end(), [&](const QPointF& at) { return rect.contains(at); });
-    };
-    // The word beyond the anchor in a direction, its edge a little away.
     const auto place = [&](const QString& words, const QPointF& anchor, qreal towards) {
-        const QRectF size(0, 0, metrics.horizontalAdvance(words) + 4, line);
-        QRectF chosen;
-        for (const qreal distance : {0.3, 1.0, 2.0, 3.5}) {
-            for (const qreal turn : {0.0, 35.0, -35.0, 70.0, -70.0, 110.0, -110.0, 180.0}) {
-                const qreal radians = (towards + turn) * std::numbers::pi / 180;
-                const QPointF way(std::cos(radians), -std::sin(radians));
-                const qreal extent = std::abs(way.x()) * size.width() / 2 + std::abs(way.y()) * size.height() / 2;
-                const QRectF rect = size.translated(anchor + way * (extent + distance * line) - size.center());
-                if (free(rect)) {
-                    laid.labels.push_back({words, rect});
-                    return;
-                }
-                if (chosen.isNull() && side_.contains(rect))
-                    chosen = rect;
-            }
-        }
-        laid.labels.push_back({words, chosen.isNull() ? size.translated(side_.topLeft()) : chosen});
+        laid.labels.push_back({words, placeLabel(words, anchor, towards, drawn)});
     };
     const auto angleOf = [&](const QPointF& tip) {
         return QLineF(laid.centre, tip).length() < 1 ? 0.0 : QLineF(laid.centre, tip).angle();
@@ -391,6 +376,37 @@ void StepPicture::placePlane()
     const QString angle = plane.turn == 0 ? QStringLiteral("вращения нет") : text(plane.turnLabel);
     place(angle, plane.turn == 0 ? laid.centre : onArc(start + plane.turn / 2),
           plane.turn == 0 ? -90 : start + plane.turn / 2);
+}
+
+// A word of the plane beyond its anchor in a direction (degrees, counter-
+// clockwise), its edge a little away: the nearest place in the plane where
+// it covers no word placed before and none of the points drawn.
+QRectF StepPicture::placeLabel(const QString& words, const QPointF& anchor, qreal towards,
+                               const std::vector<QPointF>& drawn) const
+{
+    const QFontMetricsF metrics(small_, device_);
+    const qreal line = metrics.height();
+    const QRectF size(0, 0, metrics.horizontalAdvance(words) + 4, line);
+    const auto free = [&](const QRectF& rect) {
+        return side_.contains(rect)
+               && std::none_of(plane_.labels.begin(), plane_.labels.end(),
+                               [&](const Label& other) { return other.rect.intersects(rect); })
+               && std::none_of(drawn.begin(), drawn.end(), [&](const QPointF& at) { return rect.contains(at); });
+    };
+    QRectF chosen;
+    for (const qreal distance : {0.3, 1.0, 2.0, 3.5}) {
+        for (const qreal turn : {0.0, 35.0, -35.0, 70.0, -70.0, 110.0, -110.0, 180.0}) {
+            const qreal radians = (towards + turn) * std::numbers::pi / 180;
+            const QPointF way(std::cos(radians), -std::sin(radians));
+            const qreal extent = std::abs(way.x()) * size.width() / 2 + std::abs(way.y()) * size.height() / 2;
+            const QRectF rect = size.translated(anchor + way * (extent + distance * line) - size.center());
+            if (free(rect))
+                return rect;
+            if (chosen.isNull() && side_.contains(rect))
+                chosen = rect;
+        }
+    }
+    return chosen.isNull() ? size.translated(side_.topLeft()) : chosen;
 }
 
 std::vector<StepPicture::Label> StepPicture::planeLabels() const
@@ -464,20 +480,25 @@ void StepPicture::paint(QPainter& painter, const QPointF& at, const QPalette& pa
 void StepPicture::paintTable(QPainter& painter, const CourseStep::Table& table, const Placed& placed,
                              const QPalette& palette) const
 {
-    const QFontMetricsF metrics(font_, device_), smallMetrics(small_, device_);
-    const Metrics m(metrics, smallMetrics);
-    const QColor ink = palette.color(QPalette::Text), base = palette.color(QPalette::Base), mark = markColour(palette);
-    const QColor onMark = contrast(mark, base) >= contrast(mark, ink) ? base : ink;
+    const Metrics m(QFontMetricsF(font_, device_), QFontMetricsF(small_, device_));
     painter.setFont(small_);
-    painter.setPen(ink);
+    painter.setPen(palette.color(QPalette::Text));
     painter.drawText(placed.caption, Qt::AlignLeft | Qt::AlignVCenter, text(table.caption));
     for (std::size_t r = 0; r < placed.cells.size(); ++r)
         painter.drawText(QRectF(placed.rowLabels.left(), placed.cells[r].front().top(),
                                 placed.rowLabels.width() - m.pad(), placed.cells[r].front().height()),
                          Qt::AlignRight | Qt::AlignVCenter, QString::number(r + 1));
+    paintCells(painter, table, placed, palette);
+    paintNumbers(painter, table, placed);
+    for (const CourseStep::Mark& marked : table.marks)
+        paintMark(painter, table, marked, placed.cells[marked.row][marked.column], palette);
+}
 
-    // Cells and headers on the base colour; the cells a rotation uses and
-    // changes hatched.
+// Cells and headers on the base colour; the cells a rotation uses and
+// changes hatched.
+void StepPicture::paintCells(QPainter& painter, const CourseStep::Table& table, const Placed& placed,
+                             const QPalette& palette) const
+{
     const QPen grid(palette.color(QPalette::Mid), 1);
     painter.setBrush(Qt::NoBrush);
     for (std::size_t c = 0; c < placed.headers.size(); ++c) {
@@ -486,17 +507,22 @@ void StepPicture::paintTable(QPainter& painter, const CourseStep::Table& table, 
         painter.drawRect(placed.headers[c]);
         for (std::size_t r = 0; r < placed.cells.size(); ++r) {
             const QRectF& cell = placed.cells[r][c];
-            painter.fillRect(cell, base);
+            painter.fillRect(cell, palette.color(QPalette::Base));
             if (table.isHatched(int(r), int(c)))
-                painter.fillRect(cell, QBrush(mark, Qt::BDiagPattern));
+                painter.fillRect(cell, QBrush(markColour(palette), Qt::BDiagPattern));
             painter.setPen(grid);
             painter.drawRect(cell);
         }
     }
     painter.setFont(font_);
-    painter.setPen(ink);
+    painter.setPen(palette.color(QPalette::Text));
     for (std::size_t c = 0; c < placed.headers.size(); ++c)
         painter.drawText(placed.headers[c], Qt::AlignCenter, text(table.headers[c]));
+}
+
+void StepPicture::paintNumbers(QPainter& painter, const CourseStep::Table& table, const Placed& placed) const
+{
+    const Metrics m(QFontMetricsF(font_, device_), QFontMetricsF(small_, device_));
     const QFont tangent = italic(font_);
     for (std::size_t r = 0; r < placed.cells.size(); ++r) {
         for (std::size_t c = 0; c < placed.cells[r].size(); ++c) {
@@ -516,40 +542,43 @@ void StepPicture::paintTable(QPainter& painter, const CourseStep::Table& table, 
             painter.setFont(font_);
         }
     }
+}
 
-    // The marks: an outline, dashed for a changed cell, a cross for the
-    // failed pivot (its number kept legible on a patch of the cells' colour);
-    // a label in the corner.
-    for (const CourseStep::Mark& marked : table.marks) {
-        const QRectF cell = placed.cells[marked.row][marked.column];
-        const qreal width = marked.style == Style::Changed ? m.outline() * 0.75 : m.outline();
-        if (marked.style == Style::Failed) {
-            painter.setPen(QPen(mark, width));
-            painter.drawLine(cell.topLeft(), cell.bottomRight());
-            painter.drawLine(cell.bottomLeft(), cell.topRight());
-            if (const auto& value = table.rows[marked.row][marked.column]) {
-                const QString shown = number(*value);
-                QRectF patch(0, 0, metrics.horizontalAdvance(shown) + m.pad(), metrics.height());
-                patch.moveCenter(QPointF(cell.right() - m.pad() - patch.width() / 2 + m.pad() / 2, cell.center().y()));
-                painter.fillRect(patch, base);
-                painter.setPen(ink);
-                painter.drawText(cell.adjusted(m.pad(), 0, -m.pad(), 0), Qt::AlignRight | Qt::AlignVCenter, shown);
-            }
+// A mark: an outline, dashed for a changed cell, a cross for the failed
+// pivot (its number kept legible on a patch of the cells' colour); a label
+// in the corner.
+void StepPicture::paintMark(QPainter& painter, const CourseStep::Table& table, const CourseStep::Mark& marked,
+                            const QRectF& cell, const QPalette& palette) const
+{
+    const QFontMetricsF metrics(font_, device_), smallMetrics(small_, device_);
+    const Metrics m(metrics, smallMetrics);
+    const QColor ink = palette.color(QPalette::Text), base = palette.color(QPalette::Base), mark = markColour(palette);
+    const qreal width = marked.style == Style::Changed ? m.outline() * 0.75 : m.outline();
+    if (marked.style == Style::Failed) {
+        painter.setPen(QPen(mark, width));
+        painter.drawLine(cell.topLeft(), cell.bottomRight());
+        painter.drawLine(cell.bottomLeft(), cell.topRight());
+        if (const auto& value = table.rows[marked.row][marked.column]) {
+            const QString shown = number(*value);
+            QRectF patch(0, 0, metrics.horizontalAdvance(shown) + m.pad(), metrics.height());
+            patch.moveCenter(QPointF(cell.right() - m.pad() - patch.width() / 2 + m.pad() / 2, cell.center().y()));
+            painter.fillRect(patch, base);
+            painter.setPen(ink);
+            painter.drawText(cell.adjusted(m.pad(), 0, -m.pad(), 0), Qt::AlignRight | Qt::AlignVCenter, shown);
         }
-        QPen outline(mark, width, marked.style == Style::Changed ? Qt::DashLine : Qt::SolidLine);
-        painter.setPen(outline);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(cell.adjusted(width / 2 + 1, width / 2 + 1, -width / 2 - 1, -width / 2 - 1));
-        if (marked.label.empty())
-            continue;
-        painter.setFont(small_);
-        const QRectF badge(cell.left() + width + 1, cell.top() + width + 1,
-                           smallMetrics.horizontalAdvance(text(marked.label)) + m.pad(), smallMetrics.height());
-        painter.fillRect(badge, mark);
-        painter.setPen(onMark);
-        painter.drawText(badge, Qt::AlignCenter, text(marked.label));
-        painter.setFont(font_);
     }
+    painter.setPen(QPen(mark, width, marked.style == Style::Changed ? Qt::DashLine : Qt::SolidLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(cell.adjusted(width / 2 + 1, width / 2 + 1, -width / 2 - 1, -width / 2 - 1));
+    if (marked.label.empty())
+        return;
+    painter.setFont(small_);
+    const QRectF badge(cell.left() + width + 1, cell.top() + width + 1,
+                       smallMetrics.horizontalAdvance(text(marked.label)) + m.pad(), smallMetrics.height());
+    painter.fillRect(badge, mark);
+    painter.setPen(contrast(mark, base) >= contrast(mark, ink) ? base : ink);
+    painter.drawText(badge, Qt::AlignCenter, text(marked.label));
+    painter.setFont(font_);
 }
 
 void StepPicture::paintPlane(QPainter& painter, const QPalette& palette) const

@@ -9,8 +9,8 @@
 #include <QSizeF>
 #include <QString>
 
+#include "course/course_steps.h"
 #include "platform/runtime/number_rules.h"
-#include "results/course_steps.h"
 
 class QPaintDevice;
 class QPainter;
@@ -105,14 +105,23 @@ private:
     };
 
     QSizeF arrange(const Arrangement& arrangement);
+    // Each table's column widths, those of tables alike made alike.
+    std::vector<std::vector<qreal>> alignedWidths(const Arrangement& arrangement) const;
+    QSizeF placeTables(const Arrangement& arrangement);
     // The width of every column of each table of a step, as its numbers
     // need at the digits given, a narrow table widened to its caption.
     static std::vector<std::vector<qreal>> columnWidths(const CourseStep& step, const QFont& font,
                                                         const QPaintDevice* device,
                                                         const platform::NumberFormat& format, int digits);
     void placePlane();
+    QRectF placeLabel(const QString& words, const QPointF& anchor, qreal towards, const std::vector<QPointF>& drawn) const;
     void paintTable(QPainter& painter, const CourseStep::Table& table, const Placed& placed,
                     const QPalette& palette) const;
+    void paintCells(QPainter& painter, const CourseStep::Table& table, const Placed& placed,
+                    const QPalette& palette) const;
+    void paintNumbers(QPainter& painter, const CourseStep::Table& table, const Placed& placed) const;
+    void paintMark(QPainter& painter, const CourseStep::Table& table, const CourseStep::Mark& marked, const QRectF& cell,
+                   const QPalette& palette) const;
     void paintPlane(QPainter& painter, const QPalette& palette) const;
     void paintNote(QPainter& painter, const QPalette& palette) const;
     QString number(double value) const;

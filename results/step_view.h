@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "results/course_steps.h"
+#include "course/course_steps.h"
 #include "results/step_picture.h"
 
 // One step of the course of a solve drawn, as large as the widget allows:

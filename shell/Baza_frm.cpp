@@ -3,19 +3,18 @@
 #include <QKeySequence>
 #include <QPushButton>
 
+#include "documents/solve_document.h"
+#include "navigation/course_view.h"
+#include "navigation/opened_system.h"
+#include "navigation/system_files.h"
+#include "navigation/window_names.h"
 #include "platform/control_events.h"
 #include "platform/controls.h"
 #include "platform/pictures.h"
 #include "platform/window_service.h"
-#include "common/window_names.h"
-#include "solver/peremennye.h"
-#include "common/course_view.h"
-#include "common/opened_system.h"
-#include "common/system_files.h"
 
 namespace {
 const QString Caption = QStringLiteral("           Решение системы линейных уравнений методом вращения");
-const QString CourseCommand = QStringLiteral("Ход решения...");
 const QString CourseTip = QStringLiteral("Ход последнего решения, для проверки вручную");
 const QString RepeatTip = QStringLiteral("Открыть последнюю систему в сетке коэффициентов, чтобы исправить её");
 }  // namespace
@@ -42,10 +41,9 @@ Baza_frm::Baza_frm()
     setLeaveButton(Exit_cmd);
     // The last solve, whether it ended in results or at a pivot below the
     // threshold: its course, and its system again; before any solve, nothing.
-    Course_cmd = events().onCommand(CourseCommand, Qt::Key_F2, CourseTip,
-                                    [] { platform::windows().show(window::HodResheniya_frm); });
-    CourseSteps_cmd = events().onCommand(CourseStepsCommand, Qt::SHIFT | Qt::Key_F2, CourseStepsTip,
-                                         [] { showCourse(CourseView::Steps); });
+    const std::vector<platform::Command> course = courseCommands(CourseTip);
+    Course_cmd = events().onCommand(course[0]);
+    CourseSteps_cmd = events().onCommand(course[1]);
     Repeat_cmd = events().onCommand(RepeatCommand, Qt::Key_F3, RepeatTip, openLastSystem);
     system_files::offerOpening(*this);
     events().onClick(Start_cmd, &Baza_frm::Start_cmd_Click);
@@ -56,7 +54,7 @@ Baza_frm::Baza_frm()
 void Baza_frm::Form_Load()
 {
     centreOnScreen();
-    const bool solvedBefore = peremennye().tochnost != 0.0;
+    const bool solvedBefore = lastSolve() != nullptr;
     Course_cmd->setEnabled(solvedBefore);
     CourseSteps_cmd->setEnabled(solvedBefore);
     Repeat_cmd->setEnabled(solvedBefore);

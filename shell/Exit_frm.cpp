@@ -3,12 +3,12 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "navigation/window_names.h"
 #include "platform/accessibility.h"
 #include "platform/control_events.h"
 #include "platform/controls.h"
 #include "platform/pictures.h"
 #include "platform/window_service.h"
-#include "common/window_names.h"
 
 namespace {
 const QString Caption = QStringLiteral("                      Выход из программы");

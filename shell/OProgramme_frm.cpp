@@ -3,19 +3,19 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "navigation/window_names.h"
 #include "platform/accessibility.h"
 #include "platform/control_events.h"
 #include "platform/controls.h"
 #include "platform/message_service.h"
-#include "platform/pictures.h"
-#include "platform/runtime/application_data.h"
 #include "platform/operating_system.h"
+#include "platform/pictures.h"
 #include "platform/regional_settings.h"
+#include "platform/runtime/application_data.h"
 #include "platform/runtime/registry.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/system_information.h"
 #include "platform/window_service.h"
-#include "common/window_names.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
+#include "navigation/window_names.h"
 #include "platform/control_events.h"
 #include "platform/controls.h"
 #include "platform/pictures.h"
 #include "platform/window_service.h"
-#include "common/window_names.h"
 
 Spravka_frm::Spravka_frm()
     : Form(window::Spravka_frm, QStringLiteral("Справка"), platform::Frame::Sizable)

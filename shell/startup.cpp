@@ -6,7 +6,9 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "common/course_view.h"
+#include "navigation/course_view.h"
+#include "navigation/system_files.h"
+#include "navigation/window_names.h"
 #include "platform/accessibility.h"
 #include "platform/pictures.h"
 #include "platform/regional_settings.h"
@@ -19,11 +21,9 @@
 #include "shell/Exit_frm.h"
 #include "shell/OProgramme_frm.h"
 #include "shell/Spravka_frm.h"
-#include "common/window_names.h"
 #include "wizard/Nachalo_frm.h"
 #include "wizard/Start2_frm.h"
 #include "wizard/Start_frm.h"
-#include "common/system_files.h"
 
 namespace {
 

@@ -10,8 +10,10 @@
 // and columns 1..n of the arrays are the ones in use; index 0 is never read
 // or written.
 
-// The largest system the arrays hold: 8 equations in 8 unknowns.
+// The largest system the arrays hold: 8 equations in 8 unknowns; the
+// smallest the program solves: 2 in 2.
 inline constexpr int MaxUnknowns = 8;
+inline constexpr int MinUnknowns = 2;
 
 struct Peremennye {
     // n, as the user typed it in the count step: one digit from 2 to 8.

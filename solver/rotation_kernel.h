@@ -65,10 +65,14 @@ struct Nobody {};
 template <class Observer>
 constexpr bool watched = std::is_base_of_v<RotationObserver, Observer>;
 
+// The count of solves begun, which solvesBegun() reports.
+std::size_t& solveCount();
+
 template <class Observer>
 static void rotateAndSolve(AugmentedMatrix& A, EquationVector& x, int n, double threshold, bool& solved,
                            Observer& observer)
 {
+    ++solveCount();
     const int rhs = n + 1;
     for (int i = 1; i <= n; ++i)
         x(i) = A(i, rhs);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 #include "solver/checked_arrays.h"
 
 // The rotation method in its column form, for n linear equations in n
@@ -93,7 +95,15 @@ public:
     virtual void solution(const EquationVector& x, int n) = 0;
 };
 
+// The threshold of the program's solves: a pivot smaller in magnitude stops them.
+inline constexpr double PivotThreshold = 1E-07;
+
 // The program's solve: stores the threshold 1E-07 in tochnost, takes n from
 // kol_neizv and runs solveByRotations on matr_rassh and x_resh, setting
 // est_resh.
 void yadro_proc1();
+
+// How many solves the kernel has begun in this run, with an observer or
+// without: the course of a solve is shown from its record, never by solving
+// it again, and the tests count on that.
+std::size_t solvesBegun();

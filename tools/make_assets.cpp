@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <functional>
 
-#include <QGuiApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>

@@ -13,8 +13,8 @@
 #include <QDir>
 #include <QTest>
 
+#include "navigation/window_names.h"
 #include "platform/form.h"
-#include "common/window_names.h"
 #include "tools/driver/program_driver.h"
 
 namespace {

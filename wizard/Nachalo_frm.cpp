@@ -4,14 +4,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "navigation/system_files.h"
+#include "navigation/window_names.h"
 #include "platform/accessibility.h"
 #include "platform/control_events.h"
 #include "platform/controls.h"
 #include "platform/virtual_keys.h"
 #include "platform/window_service.h"
-#include "common/window_names.h"
 #include "solver/peremennye.h"
-#include "common/system_files.h"
 
 namespace {
 
@@ -24,13 +24,13 @@ bool isCountKey(int keyCode)
 {
     const int mainRow = keyCode - platform::vk::Digit0;
     const int keypad = keyCode - platform::vk::Numpad0;
-    return (mainRow >= 2 && mainRow <= 8) || (keypad >= 2 && keypad <= 8);
+    return (mainRow >= MinUnknowns && mainRow <= MaxUnknowns) || (keypad >= MinUnknowns && keypad <= MaxUnknowns);
 }
 
 // The later screens need exactly one digit from 2 to 8.
 bool isCount(const QString& text)
 {
-    return text.size() == 1 && text[0] >= u'2' && text[0] <= u'8';
+    return text.size() == 1 && text[0].unicode() >= u'0' + MinUnknowns && text[0].unicode() <= u'0' + MaxUnknowns;
 }
 
 }  // namespace

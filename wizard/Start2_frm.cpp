@@ -3,7 +3,11 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 
+#include "navigation/opened_system.h"
+#include "navigation/system_files.h"
+#include "navigation/window_names.h"
 #include "platform/box_menu.h"
 #include "platform/busy_cursor.h"
 #include "platform/control_events.h"
@@ -12,12 +16,9 @@
 #include "platform/regional_settings.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/window_service.h"
-#include "common/window_names.h"
 #include "solver/peremennye.h"
 #include "solver/yadro.h"
 #include "wizard/box_grid.h"
-#include "common/opened_system.h"
-#include "common/system_files.h"
 
 namespace {
 
@@ -70,25 +71,22 @@ Start2_frm::Start2_frm()
     setLeaveButton(Exit_cmd);
     events().onClick(next_cmd, &Start2_frm::next_cmd_Click);
     events().onClick(Exit_cmd, &Start2_frm::Exit_cmd_Click);
-    const auto open = [this] { system_files::open(this); };
-    const auto save = [this] { saveSystem(); };
+    const platform::Command save = system_files::saveCommand(this, [this] { return systemAsItStands(); });
     system_files::offerOpening(*this);
-    events().onCommand(system_files::SaveCommand, QKeySequence::Save, system_files::SaveTip, save);
+    events().onCommand(save);
     for (QLineEdit* box : Text1) {
-        platform::box_menu::addEntry(box, system_files::OpenCommand, QKeySequence::Open, open);
-        platform::box_menu::addEntry(box, system_files::SaveCommand, QKeySequence::Save, save);
+        platform::box_menu::addEntry(box, system_files::openCommand(this));
+        platform::box_menu::addEntry(box, save);
     }
 }
 
-// The system as it stands: the coefficients as the grid accepted them, the
-// right-hand sides as they are typed, numbers or not.
-void Start2_frm::saveSystem()
+SystemTexts Start2_frm::systemAsItStands() const
 {
     SystemTexts system = acceptedSystem();
     system.rightHandSides.clear();
     for (const auto& row : grid_->texts())
         system.rightHandSides.push_back(row.front());
-    system_files::save(this, system);
+    return system;
 }
 
 void Start2_frm::Form_Load()
@@ -143,8 +141,10 @@ void Start2_frm::solve()
     keepAcceptedRightHandSides(std::move(typed));
 
     {
-        // Back to the default pointer also when the solver raises an error.
+        // Back to the default pointer also when the solver raises an error;
+        // the solve's document kept in either case, for its course and F3.
         const platform::BusyCursor busy;
+        const auto keep = qScopeGuard(keepTheSolveOfTheAcceptedSystem);
         solverInForce();
     }
 

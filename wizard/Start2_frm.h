@@ -7,6 +7,7 @@
 class BoxGrid;
 class QLineEdit;
 class QPushButton;
+struct SystemTexts;
 
 // The right-hand sides and the solve command.
 class Start2_frm : public platform::Form {
@@ -27,7 +28,9 @@ private:
     void Text1_LostFocus(int Index);
 
     void solve();
-    void saveSystem();
+    // The system as it stands, to be saved: the coefficients as the grid
+    // accepted them, the right-hand sides as they are typed, numbers or not.
+    SystemTexts systemAsItStands() const;
 
     std::array<QLineEdit*, 8> Text1;
     QPushButton* next_cmd;

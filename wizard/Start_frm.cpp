@@ -7,17 +7,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "navigation/opened_system.h"
+#include "navigation/system_files.h"
+#include "navigation/window_names.h"
 #include "platform/box_menu.h"
 #include "platform/control_events.h"
 #include "platform/controls.h"
 #include "platform/tab_order.h"
 #include "platform/twips.h"
 #include "platform/window_service.h"
-#include "common/window_names.h"
 #include "solver/peremennye.h"
 #include "wizard/box_grid.h"
-#include "common/opened_system.h"
-#include "common/system_files.h"
 
 namespace {
 

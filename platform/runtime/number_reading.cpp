@@ -4,6 +4,8 @@
 #include <charconv>
 #include <vector>
 
+#include "platform/runtime/blanks.h"
+
 namespace platform {
 
 NumberFormat NumberFormat::russian()
@@ -17,11 +19,6 @@ NumberFormat NumberFormat::english()
 }
 
 namespace {
-
-bool isSpaceKind(char16_t c)
-{
-    return c == u' ' || c == u'\u00A0' || c == u'\u202F';
-}
 
 bool isBlank(char16_t c)
 {
@@ -132,6 +129,46 @@ long long leadingMagnitude(const std::string& intDigits, const std::string& frac
 
 }  // namespace
 
+namespace {
+
+// A locale-independent, correctly rounded conversion of the normalised
+// text: the double, zero where it is too small for one, nothing beyond the
+// double range.
+std::optional<double> converted(int sign, const std::string& intDigits, const std::string& fracDigits, int expSign,
+                                const std::string& expDigits)
+{
+    std::string ascii;
+    ascii.reserve(intDigits.size() + fracDigits.size() + expDigits.size() + 4);
+    if (sign < 0)
+        ascii.push_back('-');
+    ascii += intDigits.empty() ? std::string("0") : intDigits;
+    if (!fracDigits.empty()) {
+        ascii.push_back('.');
+        ascii += fracDigits;
+    }
+    if (!expDigits.empty()) {
+        ascii.push_back('e');
+        if (expSign < 0)
+            ascii.push_back('-');
+        ascii += expDigits;
+    }
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (ec == std::errc() && end == ascii.data() + ascii.size())
+        return value;
+    if (ec != std::errc::result_out_of_range)
+        return std::nullopt;
+
+    long long exponent = 0;
+    for (const char digit : expDigits)
+        exponent = std::min(exponent * 10 + (digit - '0'), 1'000'000'000LL);
+    if (leadingMagnitude(intDigits, fracDigits, expSign * exponent) >= 0)
+        return std::nullopt;  // beyond the double range
+    return sign < 0 ? -0.0 : 0.0;
+}
+
+}  // namespace
+
 std::optional<double> parseNumber(std::u16string_view text, const NumberFormat& format)
 {
     Scanner scan(text);
@@ -171,36 +208,8 @@ std::optional<double> parseNumber(std::u16string_view text, const NumberFormat& 
     scan.skipBlanks();
     if (!scan.atEnd())
         return std::nullopt;
-
-    // A locale-independent, correctly rounded conversion of the normalised text.
-    std::string ascii;
-    ascii.reserve(intDigits.size() + fracDigits.size() + expDigits.size() + 4);
-    if (sign < 0)
-        ascii.push_back('-');
-    ascii += intDigits.empty() ? std::string("0") : intDigits;
-    if (!fracDigits.empty()) {
-        ascii.push_back('.');
-        ascii += fracDigits;
-    }
-    if (!expDigits.empty()) {
-        ascii.push_back('e');
-        if (expSign < 0)
-            ascii.push_back('-');
-        ascii += expDigits;
-    }
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (ec == std::errc() && end == ascii.data() + ascii.size())
-        return value;
-    if (ec != std::errc::result_out_of_range)
-        return std::nullopt;
-
-    long long exponent = 0;
-    for (const char digit : expDigits)
-        exponent = std::min(exponent * 10 + (digit - '0'), 1'000'000'000LL);
-    if (leadingMagnitude(intDigits, fracDigits, expSign * exponent) >= 0)
-        return std::nullopt;  // beyond the double range
-    return sign < 0 ? -0.0 : 0.0;
+    return converted(sign, intDigits, fracDigits, expSign, expDigits);
 }
+
 
 }  // namespace platform

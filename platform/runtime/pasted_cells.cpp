@@ -1,5 +1,7 @@
 #include "platform/runtime/pasted_cells.h"
 
+#include "platform/runtime/blanks.h"
+
 namespace platform {
 
 namespace {
@@ -8,7 +10,7 @@ namespace {
 // file joined from others or an editor's copy: nothing the user meant.
 bool isBlank(char16_t c)
 {
-    return c == u' ' || c == u'\u00A0' || c == u'\u202F' || c == u'\uFEFF';
+    return isSpaceKind(c) || c == u'\uFEFF';
 }
 
 }  // namespace

@@ -40,4 +40,9 @@ void raiseFileNotFound()
     throw RuntimeError(error::FileNotFound, "Файл не найден");
 }
 
+std::string unhandledErrorText(int number, const std::string& description)
+{
+    return "Ошибка выполнения '" + std::to_string(number) + "':\n\n" + description;
+}
+
 }  // namespace platform

@@ -39,4 +39,8 @@ inline constexpr int FileNotFound = 53;
 [[noreturn]] void raiseTypeMismatch();
 [[noreturn]] void raiseFileNotFound();
 
+// What the runtime says of an error no handler took, as the classic runtime
+// words it (UTF-8): its number and its description.
+std::string unhandledErrorText(int number, const std::string& description);
+
 }  // namespace platform

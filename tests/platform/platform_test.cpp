@@ -2,8 +2,8 @@
 // tests/data/virtual_keys.tsv each.
 
 #include <QKeyEvent>
-#include <QProcess>
 #include <QMetaEnum>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 

@@ -1,19 +1,19 @@
 #include <QAction>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QClipboard>
+#include <QComboBox>
 #include <QHelpEvent>
-#include <QToolTip>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTabWidget>
+#include <QToolTip>
 
-#include "platform/runtime/runtime_error.h"
 #include "platform/regional_settings.h"
+#include "platform/runtime/runtime_error.h"
 #include "results/step_view.h"
 #include "support/program_fixture.h"
 
@@ -314,8 +314,7 @@ private slots:
         const QColor mark(255, 0, 255);
         palette.setColor(QPalette::Highlight, mark);
         picture->setPalette(palette);
-        const Peremennye& state = peremennye();
-        const auto steps = stepsOfSolve(state.matr_kopiya, state.otvety_kopiya, 2, 1E-07, platform::regionalSettings());
+        const auto steps = stepsOfSolve(*lastSolve(), platform::regionalSettings());
         for (std::size_t k = 0; k < steps.size(); ++k) {
             const QImage image = picture->grab().toImage();
             for (std::size_t t = 0; t < steps[k].tables.size(); ++t) {

@@ -1,18 +1,17 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
-#include <sstream>
 
 #include <QApplication>
 #include <QHelpEvent>
-#include <QToolTip>
 #include <QImage>
+#include <QToolTip>
 #include <QtTest>
 
 #include "platform/regional_settings.h"
 #include "results/step_picture.h"
 #include "results/step_view.h"
-#include "support/data_file.h"
+#include "support/course_cases.h"
 
 // The steps as pictures, read by their pixels as a student sees them: the
 // arc turns the way its angle says, no word covers another or a number, and
@@ -28,26 +27,7 @@ class StepPictureTest : public QObject {
 
     static void draw(Drawn& drawn, const std::string& file, QSize size, const QPalette& palette = QPalette())
     {
-        for (const DataRow& row : dataRows("course_cases.tsv")) {
-            if (row.at(4) != file)
-                continue;
-            CoefficientMatrix a;
-            EquationVector b;
-            std::istringstream rows(row.at(1));
-            int n = 0;
-            for (std::string line; std::getline(rows, line, ';');) {
-                std::istringstream cells(line);
-                int j = 0;
-                ++n;
-                for (std::string cell; cells >> cell;)
-                    a(n, ++j) = *dataNumber(cell);
-            }
-            std::istringstream answers(row.at(2));
-            int i = 0;
-            for (std::string cell; answers >> cell;)
-                b(++i) = *dataNumber(cell);
-            drawn.steps = stepsOfSolve(a, b, n, 1E-07, platform::regionalSettings());
-        }
+        drawn.steps = stepsOfSolve(solvedCase(courseCase(file)), platform::regionalSettings());
         drawn.view.setPalette(palette);
         drawn.view.resize(size);
         drawn.view.setSteps(&drawn.steps, 15);

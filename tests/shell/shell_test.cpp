@@ -1,8 +1,8 @@
 #include <QCloseEvent>
-#include <QSignalSpy>
 #include <QMenu>
 #include <QPointer>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <fstream>
 #include <iterator>
-#include <algorithm>
 #include <map>
 #include <optional>
 #include <stdexcept>

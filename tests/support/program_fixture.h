@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "navigation/window_names.h"
 #include "platform/form.h"
 #include "platform/window_service.h"
-#include "common/window_names.h"
 #include "solver/peremennye.h"
 #include "tools/driver/program_driver.h"
 

@@ -6,10 +6,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "documents/solve_document.h"
+#include "navigation/window_names.h"
 #include "platform/form.h"
 #include "platform/window_service.h"
 #include "shell/startup.h"
-#include "common/window_names.h"
 #include "solver/peremennye.h"
 
 namespace {
@@ -51,6 +52,7 @@ void ProgramDriver::start(const QString& file)
         });
     messages.clear();
     peremennye() = Peremennye{};
+    forgetLastSolve();
     platform::windows().restart();
     startProgram(file);
     activate(file.isEmpty() || !window(window::Start_frm) ? window::Baza_frm : window::Start_frm);

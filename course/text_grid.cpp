@@ -1,4 +1,4 @@
-#include "results/text_grid.h"
+#include "course/text_grid.h"
 
 #include <algorithm>
 

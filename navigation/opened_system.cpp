@@ -1,9 +1,12 @@
-#include "common/opened_system.h"
+#include "navigation/opened_system.h"
 
-#include "common/window_names.h"
+#include "documents/solve_document.h"
+
+#include "navigation/window_names.h"
 #include "platform/form.h"
 #include "platform/window_service.h"
 #include "solver/peremennye.h"
+#include "solver/yadro.h"
 
 namespace {
 
@@ -49,11 +52,38 @@ SystemTexts acceptedSystem()
     return accepted();
 }
 
+void keepTheSolveOfTheAcceptedSystem()
+{
+    const Peremennye& state = peremennye();
+    const SystemTexts& system = accepted();
+    std::vector<std::vector<std::u16string>> coefficients;
+    for (const auto& row : system.coefficients) {
+        coefficients.emplace_back();
+        for (const QString& text : row)
+            coefficients.back().push_back(text.toStdU16String());
+    }
+    std::vector<std::u16string> rightHandSides;
+    for (const QString& text : system.rightHandSides)
+        rightHandSides.push_back(text.toStdU16String());
+    keepLastSolve(documentOfSolve(state.matr_kopiya, state.otvety_kopiya, system.n, PivotThreshold,
+                                  std::move(coefficients), std::move(rightHandSides)));
+}
+
 std::optional<SystemTexts> lastSystem()
 {
-    if (peremennye().tochnost == 0.0)
+    const SolveDocument* solve = lastSolve();
+    if (!solve)
         return std::nullopt;
-    return acceptedSystem();
+    SystemTexts system;
+    system.n = solve->n;
+    for (const auto& row : solve->coefficientTexts) {
+        system.coefficients.emplace_back();
+        for (const auto& text : row)
+            system.coefficients.back().push_back(QString::fromStdU16String(text));
+    }
+    for (const auto& text : solve->rightHandSideTexts)
+        system.rightHandSides.push_back(QString::fromStdU16String(text));
+    return system;
 }
 
 void openLastSystem()

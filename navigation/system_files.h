@@ -1,6 +1,10 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
+
+#include "platform/command.h"
 
 class QWidget;
 struct SystemTexts;
@@ -22,6 +26,10 @@ inline const QString SaveTip = QStringLiteral("Сохранить систему
 
 // Asks for a file and opens the system it holds in the coefficient grid.
 void open(QWidget* parent);
+// The command that opens a system (Ctrl+O), and the one that saves the
+// system given by the window (Ctrl+S).
+platform::Command openCommand(QWidget* parent);
+platform::Command saveCommand(QWidget* parent, std::function<SystemTexts()> system);
 // Gives a window the ways to open a system: the command (Ctrl+O, and in the
 // menu of a right click on the window) and a file dropped on it.
 void offerOpening(platform::Form& window);

@@ -1,28 +1,18 @@
-#include "results/course_text.h"
+#include "course/course_text.h"
 
 #include <optional>
 
+#include "course/course_words.h"
+#include "course/text_grid.h"
+#include "documents/solve_document.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/utf8.h"
-#include "results/course_words.h"
-#include "results/solve_record.h"
-#include "results/text_grid.h"
-#include "solver/error_figure.h"
 #include "solver/yadro.h"
 
 namespace {
 
 using Branch = RotationObserver::Branch;
 using Text = std::u16string;
-
-// The unknowns of a solve, as the error figure takes them.
-EquationVector xOf(const SolveRecord& record, int n)
-{
-    EquationVector x;
-    for (int j = 1; j <= n; ++j)
-        x(j) = record.x.at(static_cast<std::size_t>(j - 1));
-    return x;
-}
 
 using course_words::cell;
 using course_words::index;
@@ -47,9 +37,8 @@ public:
 
     void system(const CoefficientMatrix& a, const EquationVector& b, double threshold)
     {
-        line(u"Система, как она введена: неизвестных " + index(n_) + u"; порог ведущего элемента " + number(threshold)
-             + u".");
-        line(u"Строка — уравнение, столбец — неизвестное, b — правая часть:");
+        line(course_words::systemHeading(n_, number(threshold)));
+        line(course_words::SystemLegend);
         TextGrid table;
         std::vector<Text> header;
         for (int j = 1; j <= n_; ++j)
@@ -81,13 +70,12 @@ public:
                    u"строке k ниже i из прежних значений:",
                    u"  A(k,i) := s·A(k,j) + c·A(k,i); A(k,j) := c·A(k,j) − s·A(k,i)."});
         for (const SolveRecord::Rotation& rotation : rotations) {
-            const Text name = u"Вращение " + cell(rotation.i, rotation.j) + u": ";
             if (!rotation.made) {
-                paragraph({name + u"d = 0, вращение не нужно."});
+                paragraph({course_words::noRotation(rotation.i, rotation.j)});
                 continue;
             }
             const RotationObserver::Step& step = rotation.step;
-            paragraph({name + course_words::branch(step.branch)});
+            paragraph({course_words::rotationHeading(rotation.i, rotation.j, step.branch)});
             TextGrid values(TextGrid::Align::Left);
             values.row(Text(), {u"d = " + number(step.d), u"e = " + number(step.e)});
             if (step.branch != Branch::ZeroPivot)
@@ -165,20 +153,22 @@ public:
         grid(unknowns);
     }
 
-    void check(const CoefficientMatrix& a, const EquationVector& b, const EquationVector& x)
+    // Each equation's left-hand side and share, as far as the check went.
+    void check(const SolveDocument::Check& check, const EquationVector& b)
     {
         // Σ, not s, which is the sine of the rotations above.
         paragraph({u"Проверка: Σ — левая часть по найденным неизвестным, b — правая часть,",
                    u"доля в погрешности — |(Σ − b)/Σ|·100 (%):"});
+        if (check.shares.size() < static_cast<std::size_t>(n_))
+            return;  // an equation of it overflowed
         TextGrid table;
         table.row(Text(), {u"Σ", u"b", u"доля"});
-        for (int i = 1; i <= n_; ++i) {
-            const EquationError error = equationError(a, b, x, n_, i);
-            table.row(u"ур. " + index(i),
-                      {number(error.leftHandSide.value()), number(b(i).value()), decimal(error.term.value())});
-        }
+        for (int i = 1; i <= n_; ++i)
+            table.row(u"ур. " + index(i), {number(check.leftHandSides[i - 1]), number(b(i).value()),
+                                           decimal(check.shares[i - 1])});
         grid(table);
-        line(u"Погрешность вычислений (%): " + decimal(errorFigure(a, b, x, n_).value()));
+        if (check.figure)
+            line(course_words::figure(decimal(*check.figure)));
     }
 
     std::vector<Text> lines;
@@ -191,29 +181,24 @@ private:
 
 }  // namespace
 
-std::vector<std::u16string> courseOfSolve(const CoefficientMatrix& a, const EquationVector& b, int n,
-                                          double threshold, const platform::NumberFormat& format, std::size_t width)
+std::vector<std::u16string> courseOfSolve(const SolveDocument& solve, const platform::NumberFormat& format,
+                                          std::size_t width)
 {
-    CourseWriter course(format, n, width);
-    course.system(a, b, threshold);
+    CourseWriter course(format, solve.n, width);
+    course.system(solve.a, solve.b, solve.threshold);
     // Everything the kernel told is written, also when it stopped at a pivot
     // or at a run-time error part of the way.
-    const SolveRecord recorded = recordSolve(a, b, n, threshold);
-    std::optional<platform::RuntimeError> stopped = recorded.stopped;
+    const SolveRecord& recorded = solve.record;
     course.rotations(recorded.rotations);
     if (!recorded.triangle.empty()) {
         course.triangle(recorded.triangle);
-        course.substitution(recorded, threshold);
+        course.substitution(recorded, solve.threshold);
     }
     if (!recorded.backRotations.empty())
         course.backRotations(recorded);
-    try {
-        if (recorded.solved && !stopped)
-            course.check(a, b, xOf(recorded, n));
-    } catch (const platform::RuntimeError& error) {
-        stopped = error;
-    }
-    if (stopped)
-        course.paragraph({u"Вычисление остановлено: " + course_words::stopped(*stopped) + u"."});
+    if (recorded.solved && !recorded.stopped)
+        course.check(solve.check, solve.b);
+    if (const auto& stopped = solve.stopped())
+        course.paragraph({course_words::stop(*stopped)});
     return course.lines;
 }

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/system_file_format.h"
+#include "documents/system_file_format.h"
 #include "platform/runtime/utf8.h"
 #include "support/data_file.h"
 

@@ -44,4 +44,33 @@ inline std::u16string stopped(const platform::RuntimeError& error)
     return words;
 }
 
+// The sentences the course writes alike as text and as steps, the numbers
+// written by the caller's rules.
+inline std::u16string systemHeading(int n, const std::u16string& threshold)
+{
+    return u"Система, как она введена: неизвестных " + index(n) + u"; порог ведущего элемента " + threshold + u".";
+}
+
+inline const std::u16string SystemLegend = u"Строка — уравнение, столбец — неизвестное, b — правая часть:";
+
+inline std::u16string rotationHeading(int i, int j, RotationObserver::Branch how)
+{
+    return u"Вращение " + cell(i, j) + u": " + branch(how);
+}
+
+inline std::u16string noRotation(int i, int j)
+{
+    return u"Вращение " + cell(i, j) + u": d = 0, вращение не нужно.";
+}
+
+inline std::u16string figure(const std::u16string& written)
+{
+    return u"Погрешность вычислений (%): " + written;
+}
+
+inline std::u16string stop(const platform::RuntimeError& error)
+{
+    return u"Вычисление остановлено: " + stopped(error) + u".";
+}
+
 }  // namespace course_words

@@ -1,4 +1,4 @@
-#include "results/course_steps.h"
+#include "course/course_steps.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,9 +6,8 @@
 #include <limits>
 #include <numbers>
 
-#include "results/course_words.h"
-#include "results/solve_record.h"
-#include "solver/error_figure.h"
+#include "course/course_words.h"
+#include "documents/solve_document.h"
 
 namespace {
 
@@ -53,20 +52,19 @@ Text direction(double degrees)
 
 class StepWriter {
 public:
-    StepWriter(const CoefficientMatrix& a, const EquationVector& b, int n, double threshold,
-               const platform::NumberFormat& format, int digits)
-        : a_(a), b_(b), n_(n), threshold_(threshold), format_(format), digits_(digits)
+    StepWriter(const SolveDocument& solve, const platform::NumberFormat& format, int digits)
+        : solve_(solve), n_(solve.n), threshold_(solve.threshold), format_(format), digits_(digits)
     {
-        for (int i = 1; i <= n; ++i) {
+        for (int i = 1; i <= n_; ++i) {
             entered_.emplace_back();
-            for (int j = 1; j <= n; ++j) {
-                entered_.back().push_back(a(i, j).value());
-                largest_ = std::max(largest_, std::abs(a(i, j).value()));
+            for (int j = 1; j <= n_; ++j) {
+                entered_.back().push_back(solve.a(i, j).value());
+                largest_ = std::max(largest_, std::abs(solve.a(i, j).value()));
             }
-            rhs_.push_back(b(i).value());
+            rhs_.push_back(solve.b(i).value());
         }
         matrix_ = entered_;
-        tangents_.assign(static_cast<std::size_t>(n), std::vector<bool>(static_cast<std::size_t>(n), false));
+        tangents_.assign(static_cast<std::size_t>(n_), std::vector<bool>(static_cast<std::size_t>(n_), false));
     }
 
     std::vector<CourseStep> steps;
@@ -124,9 +122,7 @@ public:
     {
         CourseStep& shown = step(Kind::System, u"Система, как она введена");
         shown.tables.push_back(systemTable());
-        shown.text = {u"Система, как она введена: неизвестных " + index(n_) + u"; порог ведущего элемента "
-                          + number(threshold_) + u".",
-                      u"Строка — уравнение, столбец — неизвестное, b — правая часть:"};
+        shown.text = {course_words::systemHeading(n_, number(threshold_)), course_words::SystemLegend};
         for (int i = 1; i <= n_; ++i)
             shown.text.push_back(u"уравнение " + index(i) + u": " + equation(i) + u".");
     }
@@ -147,7 +143,7 @@ public:
             shown.tables.push_back(std::move(table));
             shown.plane = CourseStep::Plane{e, 0, e, 0, 0, 0, u"(e, d)", u"(e, d)", u"столбец " + index(i),
                                             u"столбец " + index(j), Text()};
-            shown.text = {u"Вращение " + cell(i, j) + u": d = 0, вращение не нужно.",
+            shown.text = {course_words::noRotation(i, j),
                           u"d = A" + cell(i, j) + u" = 0; e = A" + cell(i, i) + u" = " + number(e)
                               + u"; в клетке A" + cell(i, j) + u" остаётся t = 0."};
             tangents_[i - 1][j - 1] = true;
@@ -209,7 +205,7 @@ public:
         }
         const double phi = rotationDegrees(turn.t);
         std::vector<Text> words = {
-            u"Вращение " + cell(i, j) + u": " + course_words::branch(turn.branch),
+            course_words::rotationHeading(i, j, turn.branch),
             u"d = A" + cell(i, j) + u" = " + number(turn.d) + u"; e = A" + cell(i, i) + u" = " + number(turn.e)
                 + (turn.branch == Branch::ZeroPivot ? Text() : u"; m = " + number(turn.m)) + u".",
             t + u"; " + p + u".",
@@ -343,23 +339,17 @@ public:
                + number(forward->step.c) + u"; s = " + number(forward->step.s) + u".";
     }
 
-    // The unknowns and the error figure, or the error that stopped it.
+    // The unknowns and the error figure; the check's error, where it stopped, follows.
     void unknowns(const SolveRecord& record)
     {
-        EquationVector x;
-        for (int j = 1; j <= n_; ++j)
-            x(j) = record.x[static_cast<std::size_t>(j - 1)];
         CourseStep& shown = step(Kind::Unknowns, u"Неизвестные");
         shown.tables = {systemTable(), columnsTable({u"x"}, {{record.x.begin(), record.x.end()}})};
         shown.text = {u"Неизвестные:"};
         for (int j = 1; j <= n_; ++j)
             shown.text.push_back(u"Х" + index(j) + u" = " + number(record.x[static_cast<std::size_t>(j - 1)]));
-        try {
-            shown.note = u"Погрешность вычислений (%): "
-                         + platform::writeDecimal(errorFigure(a_, b_, x, n_).value(), format_);
+        if (const auto& figure = solve_.check.figure) {
+            shown.note = course_words::figure(platform::writeDecimal(*figure, format_));
             shown.text.push_back(shown.note);
-        } catch (const platform::RuntimeError& error) {
-            stop(error);
         }
     }
 
@@ -368,12 +358,11 @@ public:
         CourseStep& shown = step(Kind::Stop, u"Вычисление остановлено");
         shown.tables.push_back(currentTable(u"матрица"));
         shown.note = platform::utf16(error.description());
-        shown.text = {u"Вычисление остановлено: " + course_words::stopped(error) + u"."};
+        shown.text = {course_words::stop(error)};
     }
 
 private:
-    const CoefficientMatrix& a_;
-    const EquationVector& b_;
+    const SolveDocument& solve_;
     int n_;
     double threshold_;
     const platform::NumberFormat& format_;
@@ -395,17 +384,21 @@ Text withSeparator(std::string ascii, const platform::NumberFormat& format)
 
 }  // namespace
 
+std::u16string stepHeading(std::size_t step, std::size_t count, const std::u16string& title)
+{
+    return u"Шаг " + index(static_cast<int>(step)) + u" из " + index(static_cast<int>(count)) + u": " + title;
+}
+
 bool CourseStep::Table::isHatched(int row, int column) const
 {
     return row >= markedFromRow && std::find(markedColumns.begin(), markedColumns.end(), column) != markedColumns.end();
 }
 
-std::vector<CourseStep> stepsOfSolve(const CoefficientMatrix& a, const EquationVector& b, int n, double threshold,
-                                     const platform::NumberFormat& format, int digits)
+std::vector<CourseStep> stepsOfSolve(const SolveDocument& solve, const platform::NumberFormat& format, int digits)
 {
-    StepWriter writer(a, b, n, threshold, format, digits);
+    StepWriter writer(solve, format, digits);
     writer.system();
-    const SolveRecord record = recordSolve(a, b, n, threshold);
+    const SolveRecord& record = solve.record;
     for (const SolveRecord::Rotation& rotation : record.rotations)
         writer.rotation(rotation);
     for (std::size_t k = 0; k < record.substitutions.size(); ++k)
@@ -417,10 +410,10 @@ std::vector<CourseStep> stepsOfSolve(const CoefficientMatrix& a, const EquationV
         x.push_back(y);
     for (const SolveRecord::BackRotation& turn : record.backRotations)
         writer.backRotation(record, turn, x);
-    if (record.stopped)
-        writer.stop(*record.stopped);
-    else if (record.solved)
+    if (record.solved && !record.stopped)
         writer.unknowns(record);
+    if (const auto& stopped = solve.stopped())
+        writer.stop(*stopped);
     return writer.steps;
 }
 

@@ -1,4 +1,4 @@
-#include "common/system_files.h"
+#include "navigation/system_files.h"
 
 #include <algorithm>
 
@@ -6,14 +6,16 @@
 #include <QKeySequence>
 #include <QLocale>
 
-#include "common/opened_system.h"
-#include "common/system_file_format.h"
+#include "documents/system_file_format.h"
+#include "navigation/opened_system.h"
+#include "navigation/saving.h"
 #include "platform/control_events.h"
 #include "platform/file_dialogs.h"
 #include "platform/form.h"
 #include "platform/message_service.h"
 #include "platform/read_file.h"
 #include "platform/regional_settings.h"
+#include "platform/runtime/blanks.h"
 #include "platform/saved_file.h"
 
 namespace system_files {
@@ -74,6 +76,47 @@ QString tooLarge(const QString& file, qint64 size)
         .arg(file, russian.toString(size), russian.toString(static_cast<qint64>(system_file::MaxBytes)));
 }
 
+// Why a file's lines make no system.
+QString whyNoSystem(const system_file::Refusal& refusal, const QString& file)
+{
+    using system_file::Fault;
+    switch (refusal.fault) {
+    case Fault::FirstLine:
+        return QStringLiteral("В строке %1 файла %2 значений: %3, а должно быть %4 (коэффициенты) или %5 "
+                              "(коэффициенты и правая часть), так как уравнений в файле: %4.")
+                   .arg(refusal.line)
+                   .arg(file)
+                   .arg(refusal.found)
+                   .arg(refusal.expected)
+                   .arg(refusal.expected + 1)
+               + asRead(refusal)
+               + (refusal.rowNamesLikely
+                      ? QStringLiteral(" Если первый столбец — названия или номера строк, удалите его или оставьте "
+                                       "пустой ячейку над ним в строке названий столбцов.")
+                      : QString());
+    case Fault::LineLength:
+        return QStringLiteral("В строке %1 файла %2 значений: %3, а должно быть %4, как в первой строке системы.")
+                   .arg(refusal.line)
+                   .arg(file)
+                   .arg(refusal.found)
+                   .arg(refusal.expected)
+               + asRead(refusal);
+    case Fault::RowNames:
+        return QStringLiteral("Не удаётся понять, что в первом столбце файла %1: названия строк или коэффициенты "
+                              "при Х1. Над ним в строке названий столбцов нет названия, как над названиями строк, но в строке %2 "
+                              "там %3. Если это названия строк, удалите этот столбец; если коэффициенты — впишите "
+                              "название над ним.")
+            .arg(file)
+            .arg(refusal.line)
+            .arg(refusal.cells.front().empty() ? QStringLiteral("пусто")
+                                               : QStringLiteral("число «%1», а не номер строки")
+                                                                     .arg(fromCell(refusal.cells.front())));
+    default:
+        break;
+    }
+    return QString();
+}
+
 QString why(const system_file::Refusal& refusal, const QString& file)
 {
     using system_file::Fault;
@@ -107,35 +150,9 @@ QString why(const system_file::Refusal& refusal, const QString& file)
             .arg(refusal.line)
             .arg(file);
     case Fault::FirstLine:
-        return QStringLiteral("В строке %1 файла %2 значений: %3, а должно быть %4 (коэффициенты) или %5 "
-                              "(коэффициенты и правая часть), так как уравнений в файле: %4.")
-                   .arg(refusal.line)
-                   .arg(file)
-                   .arg(refusal.found)
-                   .arg(refusal.expected)
-                   .arg(refusal.expected + 1)
-               + asRead(refusal)
-               + (refusal.rowNamesLikely
-                      ? QStringLiteral(" Если первый столбец — названия или номера строк, удалите его или оставьте "
-                                       "пустой ячейку над ним в строке названий столбцов.")
-                      : QString());
     case Fault::LineLength:
-        return QStringLiteral("В строке %1 файла %2 значений: %3, а должно быть %4, как в первой строке системы.")
-                   .arg(refusal.line)
-                   .arg(file)
-                   .arg(refusal.found)
-                   .arg(refusal.expected)
-               + asRead(refusal);
     case Fault::RowNames:
-        return QStringLiteral("Не удаётся понять, что в первом столбце файла %1: названия строк или коэффициенты "
-                              "при Х1. Над ним в строке названий столбцов нет названия, как над названиями строк, но в строке %2 "
-                              "там %3. Если это названия строк, удалите этот столбец; если коэффициенты — впишите "
-                              "название над ним.")
-            .arg(file)
-            .arg(refusal.line)
-            .arg(refusal.cells.front().empty() ? QStringLiteral("пусто")
-                                               : QStringLiteral("число «%1», а не номер строки")
-                                                                     .arg(fromCell(refusal.cells.front())));
+        return whyNoSystem(refusal, file);
     }
     return QString();
 }
@@ -228,7 +245,7 @@ std::u16string asSaved(const QString& typed)
         return cell;
     std::u16string saved;
     for (std::size_t k = 0; k < cell.size(); ++k) {
-        const bool space = cell[k] == u' ' || cell[k] == u'\u00A0' || cell[k] == u'\u202F';
+        const bool space = platform::isSpaceKind(cell[k]);
         if (!space && !std::u16string_view(cell).substr(k).starts_with(settings.groupSeparator))
             saved += cell[k];
         else if (!space)
@@ -251,9 +268,19 @@ void open(QWidget* parent)
         openFile(path);
 }
 
+platform::Command openCommand(QWidget* parent)
+{
+    return {OpenCommand, QKeySequence::Open, OpenTip, [parent] { open(parent); }};
+}
+
+platform::Command saveCommand(QWidget* parent, std::function<SystemTexts()> system)
+{
+    return {SaveCommand, QKeySequence::Save, SaveTip, [parent, system] { save(parent, system()); }};
+}
+
 void offerOpening(platform::Form& window)
 {
-    window.events().onCommand(OpenCommand, QKeySequence::Open, OpenTip, [&window] { open(&window); });
+    window.events().onCommand(openCommand(&window));
     window.events().onFileDrop(openFile);
 }
 
@@ -296,11 +323,8 @@ void save(QWidget* parent, const SystemTexts& system)
     // Comma-separated values in a .csv file, quoted where a cell holds a
     // comma, as spreadsheets write them and open them with every number in
     // its cell; tabs in a .tsv or .txt one.
-    QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix.isEmpty()) {
-        suffix = filter == TabFilter ? QStringLiteral("tsv") : QStringLiteral("csv");
-        path += u'.' + suffix;
-    }
+    path = platform::withEnding(path, filter);
+    const QString suffix = QFileInfo(path).suffix().toLower();
     const Separator separator = suffix == u"tsv" || suffix == u"txt" || suffix == u"tab" ? Separator::Tab : Separator::Comma;
 
     // A first line that names the columns, as the grid and the course name
@@ -314,7 +338,7 @@ void save(QWidget* parent, const SystemTexts& system)
             rows.back().push_back(asSaved(cell));
         rows.back().push_back(asSaved(system.rightHandSides.at(i)));
     }
-    platform::saveFile(path, QByteArray::fromStdString(system_file::write(rows, separator, platform::TextLineEnd)),
+    saveOrTell(path, QByteArray::fromStdString(system_file::write(rows, separator, platform::TextLineEnd)),
                        SaveTitle);
 }
 

@@ -1,4 +1,4 @@
-#include "results/spoken_words.h"
+#include "course/spoken_words.h"
 
 #include <algorithm>
 #include <array>

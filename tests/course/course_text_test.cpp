@@ -15,45 +15,20 @@
 
 #include <gtest/gtest.h>
 
+#include "course/course_steps.h"
+#include "course/course_text.h"
+#include "course/spoken_words.h"
+#include "course/text_grid.h"
 #include "platform/runtime/utf8.h"
-#include "results/course_steps.h"
-#include "results/course_text.h"
-#include "results/spoken_words.h"
-#include "results/text_grid.h"
-#include "support/data_file.h"
+#include "support/course_cases.h"
 
 namespace {
 
 // The system of a case, and the course of its solve as text or as steps.
 class CourseText : public testing::TestWithParam<DataRow> {
 protected:
-    template <class Course>
-    auto solve(Course course)
-    {
-        const DataRow& row = GetParam();
-        CoefficientMatrix a;
-        EquationVector b;
-        std::istringstream rows(row.at(1));
-        int n = 0;
-        for (std::string line; std::getline(rows, line, ';');) {
-            std::istringstream cells(line);
-            ++n;
-            int j = 0;
-            for (std::string cell; cells >> cell;)
-                a(n, ++j) = *dataNumber(cell);
-        }
-        std::istringstream answers(row.at(2));
-        int i = 0;
-        for (std::string cell; answers >> cell;)
-            b(++i) = *dataNumber(cell);
-        const auto format = row.at(3) == "ru" ? platform::NumberFormat::russian() : platform::NumberFormat::english();
-        return course(a, b, n, 1E-07, format);
-    }
-
-    std::vector<std::u16string> course()
-    {
-        return solve([](const auto&... arguments) { return courseOfSolve(arguments...); });
-    }
+    std::vector<std::u16string> course() { return courseOfSolve(solvedCase(GetParam()), settingsOfCase(GetParam())); }
+    std::vector<CourseStep> steps() { return stepsOfSolve(solvedCase(GetParam()), settingsOfCase(GetParam())); }
 
     // The whole text against its file; or the file rewritten, which never
     // passes: the rewritten texts are to be read before a run without it.
@@ -150,10 +125,10 @@ std::string described(const CourseStep& step, std::size_t number, std::size_t co
 
 TEST_P(CourseText, AsStepsIsTheWholeDescriptionOfItsFile)
 {
-    const auto steps = solve([](const auto&... arguments) { return stepsOfSolve(arguments...); });
+    const auto all = steps();
     std::string text;
-    for (std::size_t k = 0; k < steps.size(); ++k)
-        text += described(steps[k], k + 1, steps.size());
+    for (std::size_t k = 0; k < all.size(); ++k)
+        text += described(all[k], k + 1, all.size());
     compareWithFile(text, "steps");
 }
 
@@ -162,14 +137,13 @@ TEST_P(CourseText, AsStepsIsTheWholeDescriptionOfItsFile)
 // its stop.
 TEST_P(CourseText, AsStepsEndsWithTheSystemEnteredOrTheStop)
 {
-    const auto steps = solve([](const auto&... arguments) { return stepsOfSolve(arguments...); });
-    if (steps.back().kind != CourseStep::Kind::Unknowns) {
-        EXPECT_TRUE(steps.back().kind == CourseStep::Kind::Stop
-                    || steps.back().kind == CourseStep::Kind::PivotBelowThreshold);
+    const auto all = steps();
+    if (all.back().kind != CourseStep::Kind::Unknowns) {
+        EXPECT_TRUE(all.back().kind == CourseStep::Kind::Stop || all.back().kind == CourseStep::Kind::PivotBelowThreshold);
         return;
     }
-    const CourseStep::Table& shown = steps.back().tables.front();
-    const CourseStep::Table& entered = steps.front().tables.front();
+    const CourseStep::Table& shown = all.back().tables.front();
+    const CourseStep::Table& entered = all.front().tables.front();
     EXPECT_EQ(shown.rows, entered.rows);
     EXPECT_EQ(shown.headers, entered.headers);
 }
@@ -182,7 +156,7 @@ TEST_P(CourseText, AsStepsTellsTheNumbersOfTheCourse)
     std::u16string course;
     for (const auto& line : lines)
         course += line + u"\n";
-    for (const CourseStep& step : solve([](const auto&... arguments) { return stepsOfSolve(arguments...); })) {
+    for (const CourseStep& step : steps()) {
         if (step.kind != CourseStep::Kind::Rotation || step.text.size() < 3)
             continue;
         for (const auto& line : {step.text[1], step.text[2]}) {

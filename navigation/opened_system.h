@@ -30,6 +30,10 @@ void keepAcceptedCoefficients(std::vector<std::vector<QString>> texts);
 void keepAcceptedRightHandSides(std::vector<QString> texts);
 SystemTexts acceptedSystem();
 
+// The solve command's record of a solve of the accepted system: its
+// document, kept as the last solve whatever the solve's end.
+void keepTheSolveOfTheAcceptedSystem();
+
 // The system of the last solve as it was typed; nothing before the first solve.
 std::optional<SystemTexts> lastSystem();
 // Opens the last system in the grid, if there is one: the command F3 of the

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "documents/solve_document.h"
 #include "platform/runtime/number_rules.h"
-#include "solver/checked_arrays.h"
 
 // The course of a solve, written out in Russian as a worked solution that a
 // student or a teacher checks by hand: the system as typed; a legend of
@@ -21,12 +21,10 @@
 // window's CourseWidth unless paper gives more room): a longer one goes on in
 // continuation lines marked "…".
 //
-// The kernel runs anew on the system as typed, with an observer: it is the
-// same computation on the same numbers as the solve, so the course has the
-// same bits. It stops where the solve stopped: at a pivot below the
-// threshold, or at a run-time error, which it names.
+// Written from the document of the solve (what the kernel told as it
+// solved, and the check): it stops where the solve stopped, at a pivot below
+// the threshold or at a run-time error, which it names.
 inline constexpr std::size_t CourseWidth = 80;
 
-std::vector<std::u16string> courseOfSolve(const CoefficientMatrix& a, const EquationVector& b, int n,
-                                          double threshold, const platform::NumberFormat& format,
+std::vector<std::u16string> courseOfSolve(const SolveDocument& solve, const platform::NumberFormat& format,
                                           std::size_t width = CourseWidth);

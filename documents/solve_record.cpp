@@ -1,4 +1,4 @@
-#include "results/solve_record.h"
+#include "documents/solve_record.h"
 
 namespace {
 

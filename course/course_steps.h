@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "documents/solve_document.h"
 #include "platform/runtime/number_rules.h"
-#include "solver/checked_arrays.h"
 
 // The course of a solve as steps to be seen one at a time, each a picture
 // and its words: the system as entered; each rotation of two columns, with
@@ -13,7 +13,7 @@
 // pair (e, d) turns by −φ to (p, 0); each row of the forward substitution;
 // each back rotation of a pair of unknowns, which turns by φ; the unknowns
 // and the error figure. A solve that stopped shows its steps up to the stop
-// and the stop itself. The numbers are those the kernel told as it solved
+// and the stop itself. The numbers are those of the document of the solve
 // (the same record as the course's text), written by the same rules with
 // the digits chosen; nothing is computed again but the angle, φ = 2·arctg t,
 // for the picture, and m² + 1 under the root, as the kernel forms it.
@@ -85,11 +85,14 @@ struct CourseStep {
     std::vector<std::u16string> text;  // the step's words, line by line
 };
 
+// The heading of a step, counted from 1: "Шаг 2 из 6: Вращение (1,2)".
+std::u16string stepHeading(std::size_t step, std::size_t count, const std::u16string& title);
+
 // The digits a student may choose the numbers written in, the most first.
 inline constexpr int StepDigits[] = {15, 10, 6, 4};
 
-std::vector<CourseStep> stepsOfSolve(const CoefficientMatrix& a, const EquationVector& b, int n, double threshold,
-                                     const platform::NumberFormat& format, int digits = StepDigits[0]);
+std::vector<CourseStep> stepsOfSolve(const SolveDocument& solve, const platform::NumberFormat& format,
+                                     int digits = StepDigits[0]);
 
 // A number in at most digits significant digits, as the general rule writes
 // it otherwise: for a cell of the picture that is narrower than the number.

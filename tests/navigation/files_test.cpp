@@ -1,13 +1,14 @@
+#include <QComboBox>
 #include <QDropEvent>
 #include <QLabel>
 #include <QLocalServer>
-#include <QXmlStreamReader>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -17,6 +18,7 @@
 #include "results/course_paper.h"
 #include "solver/peremennye.h"
 #include "support/data_file.h"
+#include "solver/yadro.h"
 #include "support/program_fixture.h"
 
 // Systems in files and the course on paper, as a user opens and saves them:
@@ -471,8 +473,7 @@ private slots:
         QStringList stepPages = stepsText.split('\f', Qt::SkipEmptyParts);
         for (QString& page : stepPages)
             page = page.simplified();
-        const Peremennye& state = peremennye();
-        const auto steps = stepsOfSolve(state.matr_kopiya, state.otvety_kopiya, 8, 1E-07, platform::regionalSettings());
+        const auto steps = stepsOfSolve(*lastSolve(), platform::regionalSettings());
         QVERIFY(stepPages.size() > 10 && stepPages.last().contains(QString("Страница %1 из %1").arg(stepPages.size())));
         for (std::size_t k = 0; k < steps.size(); ++k) {
             const QString heading = QString("Шаг %1 из %2: ").arg(k + 1).arg(steps.size())
@@ -483,6 +484,34 @@ private slots:
             QVERIFY2(page != stepPages.end() && page->indexOf(last, page->indexOf(heading)) > 0,
                      qPrintable(heading + " / " + last));
         }
+    }
+
+    // The course is shown, saved and printed from the solve's document: the
+    // kernel solves nothing more for it, whatever the view and the digits.
+    void theCourseIsShownSavedAndPrintedWithoutSolvingAgain()
+    {
+        program.solve({{"3", "4"}, {"1", "2"}}, {"7", "3"});
+        const std::size_t solved = solvesBegun();
+        QVERIFY(program.activate(window::Rezultat_frm));
+        QTest::keyClick(program.focus(), Qt::Key_F2);
+        QVERIFY(program.activate(window::HodResheniya_frm));
+        for (const char* name : {"course.pdf", "course.txt"}) {
+            chosen = folder.filePath(name);
+            QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
+            QTest::keyClick(program.focus(), Qt::Key_Tab, Qt::ControlModifier);
+        }
+        auto* digits = program.window(window::HodResheniya_frm)->findChild<QComboBox*>("Tsifry_cmb");
+        digits->setCurrentIndex(digits->count() - 1);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath("printed.pdf"));
+        QVERIFY(printSteps(printer, stepsOfSolve(*lastSolve(), platform::regionalSettings()), QDate::currentDate(),
+                           "Печать хода решения"));
+        QTest::keyClick(program.focus(), Qt::Key_Escape);
+        QVERIFY(program.activate(window::Rezultat_frm));
+        QTest::keyClick(program.focus(), Qt::Key_F2, Qt::ShiftModifier);
+        QVERIFY(QFileInfo(folder.filePath("course.pdf")).size() > 0 && QFileInfo(folder.filePath("course.txt")).size() > 0);
+        QCOMPARE(solvesBegun(), solved);
     }
 
     void theCourseIsSavedAsPdfOrTextAndPrintsToAPdfFile()

@@ -1,10 +1,12 @@
-#include "common/system_file_format.h"
+#include "documents/system_file_format.h"
 
 #include <algorithm>
 #include <optional>
 
+#include "platform/runtime/blanks.h"
 #include "platform/runtime/pasted_cells.h"
 #include "platform/runtime/utf8.h"
+#include "solver/peremennye.h"
 
 namespace system_file {
 
@@ -140,11 +142,6 @@ char16_t separatorCharacter(Separator separator)
     return u' ';
 }
 
-bool isBlank(char16_t c)
-{
-    return c == u' ' || c == u'\u00A0' || c == u'\u202F';
-}
-
 Separator separatorOf(std::u16string_view text)
 {
     bool quoted = false, tab = false, semicolon = false, comma = false;
@@ -179,6 +176,26 @@ struct Line {
         quoted.pop_back();
     }
 };
+
+// A cell in double quotes, from its opening quote at k: "" inside is one
+// quote, line breaks are its own, and the lines they end are counted. k ends
+// after the closing quote; false where there is none.
+bool readQuoted(std::u16string_view text, std::size_t& k, std::u16string& cell, int& number)
+{
+    for (++k; k < text.size(); ++k) {
+        if (text.substr(k).starts_with(u"\"\"")) {
+            cell += u'"';
+            ++k;
+        } else if (text[k] == u'"') {
+            ++k;
+            return true;
+        } else {
+            cell += text[k];
+            number += text[k] == u'\n' || (text[k] == u'\r' && !text.substr(k).starts_with(u"\r\n")) ? 1 : 0;
+        }
+    }
+    return false;
+}
 
 // The lines and cells of a text, as RFC 4180 reads them with the separator
 // given: a cell that begins with a double quote runs to the closing one, ""
@@ -215,24 +232,13 @@ std::vector<Line> linesOf(std::u16string_view text, Separator separator, int fir
             line = Line{number, {}, {}};
             pending = false;
         } else if (cellStart && c == u'"') {
-            unclosed = number;
+            const int opened = number;
+            if (!readQuoted(text, k, cell, number))
+                unclosed = opened;
             cellQuoted = true;
-            for (++k; k < text.size(); ++k) {
-                if (text[k] == u'"' && text.substr(k).starts_with(u"\"\"")) {
-                    cell += u'"';
-                    ++k;
-                } else if (text[k] == u'"') {
-                    unclosed = 0;
-                    ++k;
-                    break;
-                } else {
-                    cell += text[k];
-                    number += text[k] == u'\n' || (text[k] == u'\r' && !text.substr(k).starts_with(u"\r\n")) ? 1 : 0;
-                }
-            }
             cellStart = false;
-        } else if (separator == Separator::Blanks && isBlank(c)) {
-            while (k < text.size() && isBlank(text[k]))
+        } else if (separator == Separator::Blanks && platform::isSpaceKind(c)) {
+            while (k < text.size() && platform::isSpaceKind(text[k]))
                 ++k;
             // Blanks at the start or the end of a line separate nothing.
             const bool lineGoesOn = k < text.size() && text[k] != u'\r' && text[k] != u'\n';
@@ -242,7 +248,7 @@ std::vector<Line> linesOf(std::u16string_view text, Separator separator, int fir
             endCell();
             ++k;
         } else {
-            if (!(cellStart && isBlank(c)))  // blanks before an opening quote
+            if (!(cellStart && platform::isSpaceKind(c)))  // blanks before an opening quote
                 cellStart = false;
             cell += c;
             ++k;
@@ -366,10 +372,10 @@ std::optional<Refusal> misshapen(const std::vector<Line>& lines, Separator separ
             return refused(Fault::EmptyLine, line.number, 0, 0, separator);
     }
     const std::size_t n = lines.size();
-    if (n < 2)
-        return refused(Fault::TooFewLines, 0, n, 2);
-    if (n > 8)
-        return refused(Fault::TooManyLines, 0, n, 8);
+    if (n < MinUnknowns)
+        return refused(Fault::TooFewLines, 0, n, MinUnknowns);
+    if (n > MaxUnknowns)
+        return refused(Fault::TooManyLines, 0, n, MaxUnknowns);
     const std::size_t width = lines[0].cells.size();
     if (width != n && width != n + 1)
         return refusedLine(Fault::FirstLine, lines[0], n, separator);
