@@ -103,28 +103,14 @@ public:
         return table;
     }
 
-    // An equation as it is written by hand: "3·Х1 + 4·Х2 = 7".
-    Text equation(int i) const
-    {
-        Text written;
-        for (int j = 1; j <= n_; ++j) {
-            const double value = entered_[i - 1][j - 1];
-            if (j == 1)
-                written = number(value);
-            else
-                written += (std::signbit(value) ? u" − " : u" + ") + number(std::abs(value));
-            written += u"·Х" + index(j);
-        }
-        return written + u" = " + number(rhs_[i - 1]);
-    }
-
     void system()
     {
         CourseStep& shown = step(Kind::System, u"Система, как она введена");
         shown.tables.push_back(systemTable());
         shown.text = {course_words::systemHeading(n_, number(threshold_)), course_words::SystemLegend};
         for (int i = 1; i <= n_; ++i)
-            shown.text.push_back(u"уравнение " + index(i) + u": " + equation(i) + u".");
+            shown.text.push_back(u"уравнение " + index(i) + u": "
+                                 + course_words::equation(solve_, i, [this](double value) { return number(value); }) + u".");
     }
 
     void rotation(const SolveRecord::Rotation& rotation)

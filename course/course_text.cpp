@@ -27,11 +27,10 @@ public:
     Text decimal(double value) const { return platform::writeDecimal(value, format_); }
 
     void line(const Text& text) { lines.push_back(text); }
-    void paragraph(std::initializer_list<Text> texts)
+    void paragraph(const std::vector<Text>& texts)
     {
         lines.emplace_back();
-        for (const Text& text : texts)
-            lines.push_back(text);
+        lines.insert(lines.end(), texts.begin(), texts.end());
     }
     void grid(const TextGrid& grid, std::size_t indent = 2) { grid.write(lines, indent, width_); }
 
@@ -57,18 +56,7 @@ public:
 
     void rotations(const std::vector<SolveRecord::Rotation>& rotations)
     {
-        paragraph({u"Вращения столбцов, строка за строкой. Вращение (i,j) поворачивает столбцы i и j",
-                   u"так, что клетка A(i,j) справа от диагонали становится нулём:",
-                   u"  d = A(i,j) — обнуляемая клетка; e = A(i,i) — ведущий элемент строки i;",
-                   u"  при d = 0 вращение не нужно, и в клетке остаётся t = 0;",
-                   u"  при e = 0 — вращение на 90°: t = 1; p = d;",
-                   u"  при |d| ≥ |e|: m = e/d; t = ±1/(|m| + √(m² + 1)) со знаком m;",
-                   u"                 p = ±|d|·√(m² + 1) со знаком e;",
-                   u"  при |d| < |e|: m = d/e; t = m/(1 + √(m² + 1)); p = e·√(m² + 1);",
-                   u"  c = (1 − t²)/(1 + t²); s = 2t/(1 + t²); t — тангенс половины угла вращения.",
-                   u"p становится новым A(i,i), t записывается в клетку A(i,j), а в каждой",
-                   u"строке k ниже i из прежних значений:",
-                   u"  A(k,i) := s·A(k,j) + c·A(k,i); A(k,j) := c·A(k,j) − s·A(k,i)."});
+        paragraph(course_words::rotationLegend());
         for (const SolveRecord::Rotation& rotation : rotations) {
             if (!rotation.made) {
                 paragraph({course_words::noRotation(rotation.i, rotation.j)});
@@ -117,8 +105,7 @@ public:
 
     void substitution(const SolveRecord& course, double threshold)
     {
-        paragraph({u"Прямая подстановка L·y = b: y(j) = (b(j) − Σ L(j,k)·y(k))/L(j,j), k < j;",
-                   u"каждый ведущий элемент L(j,j) сравнивается по модулю с порогом " + number(threshold) + u":"});
+        paragraph(course_words::substitutionLegend(number(threshold)));
         TextGrid table;
         table.row(Text(), {u"L(j,j)", u"y(j)"});
         for (std::size_t k = 0; k < course.substitutions.size(); ++k)
@@ -136,9 +123,7 @@ public:
 
     void backRotations(const SolveRecord& course)
     {
-        paragraph({u"Обратные вращения, в обратном порядке: x = G1·G2·…·y. Для вращения (i,j)",
-                   u"t берётся из клетки A(i,j); c = (1 − t²)/(1 + t²); s = 2t/(1 + t²);",
-                   u"из прежних значений x(i) := c·x(i) − s·x(j); x(j) := s·x(i) + c·x(j):"});
+        paragraph(course_words::backRotationLegend());
         TextGrid table;
         table.row(Text(), {u"t", u"c", u"s", u"x(i)", u"x(j)"});
         for (const SolveRecord::BackRotation& r : course.backRotations)

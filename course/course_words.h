@@ -1,6 +1,11 @@
 #pragma once
 
+#include <cmath>
+#include <functional>
 #include <string>
+#include <vector>
+
+#include "documents/solve_document.h"
 
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/utf8.h"
@@ -44,6 +49,22 @@ inline std::u16string stopped(const platform::RuntimeError& error)
     return words;
 }
 
+// An equation as it is written by hand: "3·Х1 + 4·Х2 = 7", the numbers
+// written as the caller writes them.
+inline std::u16string equation(const SolveDocument& solve, int i, const std::function<std::u16string(double)>& number)
+{
+    std::u16string written;
+    for (int j = 1; j <= solve.n; ++j) {
+        const double value = solve.a(i, j).value();
+        if (j == 1)
+            written = number(value);
+        else
+            written += (std::signbit(value) ? u" − " : u" + ") + number(std::abs(value));
+        written += u"·Х" + index(j);
+    }
+    return written + u" = " + number(solve.b(i).value());
+}
+
 // The sentences the course writes alike as text and as steps, the numbers
 // written by the caller's rules.
 inline std::u16string systemHeading(int n, const std::u16string& threshold)
@@ -52,6 +73,37 @@ inline std::u16string systemHeading(int n, const std::u16string& threshold)
 }
 
 inline const std::u16string SystemLegend = u"Строка — уравнение, столбец — неизвестное, b — правая часть:";
+
+// The legends of the method's three parts, as the course writes them
+// before each and practice shows them before its first value.
+inline std::vector<std::u16string> rotationLegend()
+{
+    return {u"Вращения столбцов, строка за строкой. Вращение (i,j) поворачивает столбцы i и j",
+            u"так, что клетка A(i,j) справа от диагонали становится нулём:",
+            u"  d = A(i,j) — обнуляемая клетка; e = A(i,i) — ведущий элемент строки i;",
+            u"  при d = 0 вращение не нужно, и в клетке остаётся t = 0;",
+            u"  при e = 0 — вращение на 90°: t = 1; p = d;",
+            u"  при |d| ≥ |e|: m = e/d; t = ±1/(|m| + √(m² + 1)) со знаком m;",
+            u"                 p = ±|d|·√(m² + 1) со знаком e;",
+            u"  при |d| < |e|: m = d/e; t = m/(1 + √(m² + 1)); p = e·√(m² + 1);",
+            u"  c = (1 − t²)/(1 + t²); s = 2t/(1 + t²); t — тангенс половины угла вращения.",
+            u"p становится новым A(i,i), t записывается в клетку A(i,j), а в каждой",
+            u"строке k ниже i из прежних значений:",
+            u"  A(k,i) := s·A(k,j) + c·A(k,i); A(k,j) := c·A(k,j) − s·A(k,i)."};
+}
+
+inline std::vector<std::u16string> substitutionLegend(const std::u16string& threshold)
+{
+    return {u"Прямая подстановка L·y = b: y(j) = (b(j) − Σ L(j,k)·y(k))/L(j,j), k < j;",
+            u"каждый ведущий элемент L(j,j) сравнивается по модулю с порогом " + threshold + u":"};
+}
+
+inline std::vector<std::u16string> backRotationLegend()
+{
+    return {u"Обратные вращения, в обратном порядке: x = G1·G2·…·y. Для вращения (i,j)",
+            u"t берётся из клетки A(i,j); c = (1 − t²)/(1 + t²); s = 2t/(1 + t²);",
+            u"из прежних значений x(i) := c·x(i) − s·x(j); x(j) := s·x(i) + c·x(j):"};
+}
 
 inline std::u16string rotationHeading(int i, int j, RotationObserver::Branch how)
 {

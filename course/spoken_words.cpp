@@ -70,7 +70,7 @@ bool exponentAt(std::u16string_view text, std::size_t at, std::u16string& said, 
 }
 
 // Signs said as words; longer ones first.
-constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 14> Signs = {{
+constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 15> Signs = {{
     {u" ≥ ", u" не меньше "},
     {u" ≤ ", u" не больше "},
     {u" < ", u" меньше "},
@@ -78,6 +78,7 @@ constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 14> Si
     {u" := ", u" становится равным "},
     {u" → ", u" становится "},
     {u"·", u" умножить на "},
+    {u"±", u"плюс-минус "},
     {u"√", u"корень из "},
     {u"²", u" в квадрате"},
     {u"/", u" делить на "},

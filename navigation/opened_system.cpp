@@ -52,9 +52,8 @@ SystemTexts acceptedSystem()
     return accepted();
 }
 
-void keepTheSolveOfTheAcceptedSystem()
+SolveDocument documentOfAcceptedSystem(const EquationVector& rightHandSides, const std::vector<QString>& typed)
 {
-    const Peremennye& state = peremennye();
     const SystemTexts& system = accepted();
     std::vector<std::vector<std::u16string>> coefficients;
     for (const auto& row : system.coefficients) {
@@ -62,11 +61,16 @@ void keepTheSolveOfTheAcceptedSystem()
         for (const QString& text : row)
             coefficients.back().push_back(text.toStdU16String());
     }
-    std::vector<std::u16string> rightHandSides;
-    for (const QString& text : system.rightHandSides)
-        rightHandSides.push_back(text.toStdU16String());
-    keepLastSolve(documentOfSolve(state.matr_kopiya, state.otvety_kopiya, system.n, PivotThreshold,
-                                  std::move(coefficients), std::move(rightHandSides)));
+    std::vector<std::u16string> rightHandSideTexts;
+    for (const QString& text : typed)
+        rightHandSideTexts.push_back(text.toStdU16String());
+    return documentOfSolve(peremennye().matr_kopiya, rightHandSides, system.n, PivotThreshold, std::move(coefficients),
+                           std::move(rightHandSideTexts));
+}
+
+void keepTheSolveOfTheAcceptedSystem()
+{
+    keepLastSolve(documentOfAcceptedSystem(peremennye().otvety_kopiya, accepted().rightHandSides));
 }
 
 std::optional<SystemTexts> lastSystem()

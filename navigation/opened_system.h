@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "documents/solve_document.h"
+
 // A system put into the coefficient grid whole, instead of typed box by
 // box: opened from a file, or the last system again. The grid opens sized to
 // it, its boxes filled; the right-hand sides wait for their window, which
@@ -33,6 +35,9 @@ SystemTexts acceptedSystem();
 // The solve command's record of a solve of the accepted system: its
 // document, kept as the last solve whatever the solve's end.
 void keepTheSolveOfTheAcceptedSystem();
+// The document of a solve of the accepted coefficients with the right-hand
+// sides given, as typed: what practice starts on before the solve command.
+SolveDocument documentOfAcceptedSystem(const EquationVector& rightHandSides, const std::vector<QString>& typed);
 
 // The system of the last solve as it was typed; nothing before the first solve.
 std::optional<SystemTexts> lastSystem();

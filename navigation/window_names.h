@@ -14,6 +14,7 @@ inline constexpr platform::WindowName Start_frm{"Start_frm"};
 inline constexpr platform::WindowName Start2_frm{"Start2_frm"};
 inline constexpr platform::WindowName Rezultat_frm{"Rezultat_frm"};
 inline constexpr platform::WindowName HodResheniya_frm{"HodResheniya_frm"};
+inline constexpr platform::WindowName Praktika_frm{"Praktika_frm"};
 }  // namespace window
 
 // The topics of the program's help, numbered as its help file numbers them.
@@ -24,4 +25,5 @@ inline constexpr platform::HelpTopic Results{3};
 inline constexpr platform::HelpTopic Coefficients{4};
 inline constexpr platform::HelpTopic RightHandSides{5};
 inline constexpr platform::HelpTopic Course{6};
+inline constexpr platform::HelpTopic Practice{7};
 }  // namespace help

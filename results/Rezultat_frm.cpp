@@ -9,6 +9,7 @@
 
 #include "navigation/course_view.h"
 #include "navigation/opened_system.h"
+#include "navigation/practice_start.h"
 #include "navigation/system_files.h"
 #include "navigation/window_names.h"
 #include "platform/accessibility.h"
@@ -68,6 +69,7 @@ Rezultat_frm::Rezultat_frm()
     // each box's menu; Ctrl+C copies what is selected, the boxes' entry all.
     std::vector<platform::Command> commands = courseCommands(CourseTip);
     commands.push_back({RepeatCommand, Qt::Key_F3, RepeatTip, openLastSystem});
+    commands.push_back(practiceOnLastSolve());
     commands.push_back(system_files::openCommand(this));
     commands.push_back(system_files::saveCommand(this, [] { return *lastSystem(); }));
     events().onCommand({CopyResults, QKeySequence::Copy, CopyTip, [this] { copy(); }});

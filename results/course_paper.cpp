@@ -77,11 +77,11 @@ std::vector<QStringList> pagesOf(const QStringList& lines, int perPage)
 // each, over a rule, and its number at its foot; and the room left between.
 class Pages {
 public:
-    Pages(QPagedPaintDevice& paper, QPainter& painter, const QDate& date)
+    Pages(QPagedPaintDevice& paper, QPainter& painter, const QDate& date, const QString& subject = CourseSubject)
         : paper_(paper),
           painter_(painter),
           page_(QPointF(), paper.pageLayout().paintRectPixels(paper.logicalDpiX()).size()),
-          title_(platform::fromUtf8(platform::applicationTitle()) + QStringLiteral(". Ход решения")),
+          title_(platform::fromUtf8(platform::applicationTitle()) + QStringLiteral(". ") + subject),
           day_(QLocale(QLocale::Russian, QLocale::Russia).toString(date, QStringLiteral("d MMMM yyyy")))
     {
         heading_.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
@@ -141,10 +141,10 @@ QPageLayout coursePageLayout(const QStringList& lines)
 }
 
 
-void paintCourse(QPagedPaintDevice& paper, const QStringList& lines, const QDate& date)
+void paintCourse(QPagedPaintDevice& paper, const QStringList& lines, const QDate& date, const QString& subject)
 {
     QPainter painter(&paper);
-    Pages pages(paper, painter, date);
+    Pages pages(paper, painter, date, subject);
     const QRectF room = pages.room();
     const qreal across = room.width() * 72 / paper.logicalDpiX();
     const QFont course = courseFontOfSize(
@@ -327,10 +327,10 @@ bool printInto(QPrinter& printer, const QString& title, const std::function<QByt
 
 }  // namespace
 
-QByteArray courseAsPdf(const QStringList& lines, const QDate& date, const QPageLayout& layout)
+QByteArray courseAsPdf(const QStringList& lines, const QDate& date, const QPageLayout& layout, const QString& subject)
 {
     return pdfOf(layout.isValid() ? layout : coursePageLayout(lines),
-                 [&](QPagedPaintDevice& paper) { paintCourse(paper, lines, date); });
+                 [&](QPagedPaintDevice& paper) { paintCourse(paper, lines, date, subject); });
 }
 
 QByteArray stepsAsPdf(const std::vector<CourseStep>& steps, const QDate& date, int digits, const QPageLayout& layout)
@@ -345,11 +345,12 @@ QByteArray courseAsText(const QStringList& lines)
     return (lines.join(lineEnd) + lineEnd).toUtf8();
 }
 
-bool printCourse(QPrinter& printer, const QStringList& lines, const QDate& date, const QString& title)
+bool printCourse(QPrinter& printer, const QStringList& lines, const QDate& date, const QString& title,
+                 const QString& subject)
 {
     return printInto(
-        printer, title, [&](const QPageLayout& layout) { return courseAsPdf(lines, date, layout); },
-        [&](QPagedPaintDevice& paper) { paintCourse(paper, lines, date); });
+        printer, title, [&](const QPageLayout& layout) { return courseAsPdf(lines, date, layout, subject); },
+        [&](QPagedPaintDevice& paper) { paintCourse(paper, lines, date, subject); });
 }
 
 bool printSteps(QPrinter& printer, const std::vector<CourseStep>& steps, const QDate& date, const QString& title,

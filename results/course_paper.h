@@ -12,8 +12,8 @@ class QFontMetricsF;
 class QPagedPaintDevice;
 class QPrinter;
 
-// The course of a solve on paper: every page headed by the program's title
-// and the date, the course in a fixed-width font so that its columns stand,
+// The course of a solve on paper: every page headed by the program's title,
+// what the pages are (the course, or a report of practice) and the date, the course in a fixed-width font so that its columns stand,
 // and the page's number and the count of pages at its foot. A paragraph of
 // the course (a rotation, a table with its heading, the unknowns) is never
 // cut by a page break unless it is longer than a page. The same pages go to
@@ -27,19 +27,24 @@ inline constexpr std::size_t PaperCourseWidth = 200;
 // would not stand on an upright page in the course's font.
 QPageLayout coursePageLayout(const QStringList& lines);
 
+inline const QString CourseSubject = QStringLiteral("Ход решения");
+
 // Paints the pages; the font shrinks where the widest line would not fit
 // across the page at the course's size.
-void paintCourse(QPagedPaintDevice& paper, const QStringList& lines, const QDate& date);
+void paintCourse(QPagedPaintDevice& paper, const QStringList& lines, const QDate& date,
+                 const QString& subject = CourseSubject);
 
 // The course as a PDF document, on coursePageLayout's page unless one is given.
-QByteArray courseAsPdf(const QStringList& lines, const QDate& date, const QPageLayout& layout = {});
+QByteArray courseAsPdf(const QStringList& lines, const QDate& date, const QPageLayout& layout = {},
+                       const QString& subject = CourseSubject);
 // The course as plain text: UTF-8, each line ended as the platform ends lines.
 QByteArray courseAsText(const QStringList& lines);
 
 // Prints the course on the printer as the print dialog left it. Printing
 // into a PDF file is a save: the file is written whole or not at all, and a
 // failure is reported under title. False when nothing was printed.
-bool printCourse(QPrinter& printer, const QStringList& lines, const QDate& date, const QString& title);
+bool printCourse(QPrinter& printer, const QStringList& lines, const QDate& date, const QString& title,
+                 const QString& subject = CourseSubject);
 
 // The steps of the course on paper: each its heading ("Шаг k из N"), its
 // picture and its words, a step never cut by a page break; on A4 upright,

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QAccessible>
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QGridLayout>
@@ -16,7 +15,7 @@
 #include <QVBoxLayout>
 
 #include "course/spoken_words.h"
-#include "platform/accessibility.h"
+#include "platform/announcement.h"
 #include "results/course_paper.h"
 #include "results/step_view.h"
 
@@ -84,11 +83,7 @@ StepBrowser::StepBrowser(QWidget* parent) : QWidget(parent)
     auto* digitsLabel = new QLabel(QStringLiteral("&Цифр:"), this);
     digitsLabel->setBuddy(Tsifry_cmb);
     // Shown anew at every move, for a screen reader to say; not seen.
-    Soobshchenie_lbl = new QWidget(this);
-    Soobshchenie_lbl->setObjectName(QStringLiteral("Soobshchenie_lbl"));
-    platform::presentAs(Soobshchenie_lbl, QAccessible::Notification);
-    Soobshchenie_lbl->setGeometry(0, 0, 1, 1);
-    Soobshchenie_lbl->hide();
+    Soobshchenie_lbl = new platform::Announcement(this, QStringLiteral("Soobshchenie_lbl"));
     layOutPage(jumpLabel, digitsLabel);
     connectMoves();
 }
@@ -209,7 +204,7 @@ void StepBrowser::showStep(int step, bool announced)
     Sleduyushchii_cmd->setEnabled(step_ + 1 < int(steps_.size()));
     Poslednii_cmd->setEnabled(step_ + 1 < int(steps_.size()));
     if (announced && moved)
-        announce(spoken(step_));
+        Soobshchenie_lbl->say(spoken(step_));
 }
 
 // The words, broken only between them: a number is never cut at its
@@ -237,14 +232,7 @@ void StepBrowser::resizeEvent(QResizeEvent* event)
 void StepBrowser::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    Soobshchenie_lbl->hide();
-}
-
-void StepBrowser::announce(const QString& text)
-{
-    Soobshchenie_lbl->hide();
-    Soobshchenie_lbl->setAccessibleName(text);
-    Soobshchenie_lbl->show();
+    Soobshchenie_lbl->hush();
 }
 
 // A step found by a part of its name: "(2,3)" finds the rotation (2,3).
@@ -261,7 +249,7 @@ void StepBrowser::Perekhod_cmb_Enter()
     }
     const QSignalBlocker quiet(Perekhod_cmb);
     Perekhod_cmb->setCurrentIndex(step_);
-    announce(QStringLiteral("Шага «%1» нет.").arg(typed));
+    Soobshchenie_lbl->say(QStringLiteral("Шага «%1» нет.").arg(typed));
 }
 
 // The same steps written with the digits chosen, on the same step.

@@ -12,6 +12,9 @@ class QLabel;
 class QPushButton;
 class QSlider;
 class StepView;
+namespace platform {
+class Announcement;
+}
 
 // The steps of a course one at a time: the heading "Шаг k из N: …", the
 // picture, the step's words, and the ways to move: → / PgDn, ← / PgUp,
@@ -61,7 +64,6 @@ private:
     QString spokenWords(int step) const;
     void Perekhod_cmb_Enter();
     void Tsifry_cmb_Changed();
-    void announce(const QString& text);
     void showWords();
 
     QLabel* Shag_lbl;
@@ -74,7 +76,7 @@ private:
     QSlider* Shag_sld;
     QComboBox* Perekhod_cmb;
     QComboBox* Tsifry_cmb;
-    QWidget* Soobshchenie_lbl;
+    platform::Announcement* Soobshchenie_lbl;
     Source make_;
     std::vector<CourseStep> steps_;
     int step_ = 0;

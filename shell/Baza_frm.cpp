@@ -6,6 +6,7 @@
 #include "documents/solve_document.h"
 #include "navigation/course_view.h"
 #include "navigation/opened_system.h"
+#include "navigation/practice_start.h"
 #include "navigation/system_files.h"
 #include "navigation/window_names.h"
 #include "platform/control_events.h"
@@ -40,11 +41,13 @@ Baza_frm::Baza_frm()
 
     setLeaveButton(Exit_cmd);
     // The last solve, whether it ended in results or at a pivot below the
-    // threshold: its course, and its system again; before any solve, nothing.
+    // threshold: its course, its system again, practice on it; before any
+    // solve, nothing.
     const std::vector<platform::Command> course = courseCommands(CourseTip);
     Course_cmd = events().onCommand(course[0]);
     CourseSteps_cmd = events().onCommand(course[1]);
     Repeat_cmd = events().onCommand(RepeatCommand, Qt::Key_F3, RepeatTip, openLastSystem);
+    Practice_cmd = events().onCommand(practiceOnLastSolve());
     system_files::offerOpening(*this);
     events().onClick(Start_cmd, &Baza_frm::Start_cmd_Click);
     events().onClick(OProgr_cmd, &Baza_frm::OProgr_cmd_Click);
@@ -58,6 +61,7 @@ void Baza_frm::Form_Load()
     Course_cmd->setEnabled(solvedBefore);
     CourseSteps_cmd->setEnabled(solvedBefore);
     Repeat_cmd->setEnabled(solvedBefore);
+    Practice_cmd->setEnabled(solvedBefore);
 }
 
 void Baza_frm::Start_cmd_Click()

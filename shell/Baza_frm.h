@@ -26,4 +26,5 @@ private:
     QAction* Course_cmd;
     QAction* CourseSteps_cmd;
     QAction* Repeat_cmd;
+    QAction* Practice_cmd;
 };

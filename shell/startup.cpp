@@ -15,6 +15,7 @@
 #include "platform/runtime/application_data.h"
 #include "platform/window_service.h"
 #include "results/HodResheniya_frm.h"
+#include "results/Praktika_frm.h"
 #include "results/Rezultat_frm.h"
 #include "shell/Baza_frm.h"
 #include "shell/command_line.h"
@@ -39,6 +40,7 @@ void registerWindows(platform::WindowService& service)
     service.registerWindow(window::Start2_frm, [] { return new Start2_frm; });
     service.registerWindow(window::Rezultat_frm, [] { return new Rezultat_frm; });
     service.registerWindow(window::HodResheniya_frm, [] { return new HodResheniya_frm; });
+    service.registerWindow(window::Praktika_frm, [] { return new Praktika_frm; });
 }
 
 void showHelpTopic(platform::HelpTopic topic)

@@ -67,6 +67,14 @@ int main(int argc, char** argv)
     QTest::keyClick(ProgramDriver::focus(), Qt::Key_Tab, Qt::ControlModifier);
     QTest::keyClick(ProgramDriver::focus(), Qt::Key_Right);
     ok &= grab(window::HodResheniya_frm, out, QStringLiteral("HodResheniya_frm_steps"));
+    // Practice on the same system: its start, and a t told wrong with its formula.
+    program.activate(window::Rezultat_frm);
+    QTest::keyClick(ProgramDriver::focus(), Qt::Key_F4);
+    ok &= grab(window::Praktika_frm, out, QStringLiteral("Praktika_frm_start"));
+    program.click(window::Praktika_frm, "Nachat_cmd");
+    ProgramDriver::typeKeys(ProgramDriver::focus(), QStringLiteral("0,4"));
+    QTest::keyClick(ProgramDriver::focus(), Qt::Key_Return);
+    ok &= grab(window::Praktika_frm, out);
     for (const QString& message : program.messages)
         std::fprintf(stderr, "message: %s\n", qPrintable(message));
     program.end();

@@ -6,6 +6,7 @@
 #include <QScopeGuard>
 
 #include "navigation/opened_system.h"
+#include "navigation/practice_start.h"
 #include "navigation/system_files.h"
 #include "navigation/window_names.h"
 #include "platform/box_menu.h"
@@ -72,11 +73,20 @@ Start2_frm::Start2_frm()
     events().onClick(next_cmd, &Start2_frm::next_cmd_Click);
     events().onClick(Exit_cmd, &Start2_frm::Exit_cmd_Click);
     const platform::Command save = system_files::saveCommand(this, [this] { return systemAsItStands(); });
+    // Practice before the solve command, so that the answer is not shown first.
+    const platform::Command practice = practiceCommand([this]() -> std::optional<SolveDocument> {
+        const auto rightHandSides = acceptedRightHandSides();
+        if (!rightHandSides)
+            return std::nullopt;
+        return documentOfAcceptedSystem(*rightHandSides, typedRightHandSides());
+    });
     system_files::offerOpening(*this);
     events().onCommand(save);
+    events().onCommand(practice);
     for (QLineEdit* box : Text1) {
         platform::box_menu::addEntry(box, system_files::openCommand(this));
         platform::box_menu::addEntry(box, save);
+        platform::box_menu::addEntry(box, practice);
     }
 }
 
@@ -124,21 +134,14 @@ void Start2_frm::solve()
 {
     const int n = unknownCount();
     Peremennye& state = peremennye();
-    const bool accepted = grid_->check(
-        [](int i, int) {
-            return BoxGrid::Refusal{NotANumber + QString::number(i), ErrorInRow + QString::number(i), TryAgain,
-                                    platform::MessageIcon::Information};
-        },
-        [&](int i, int, double value) {
-            state.matr_rassh(i, n + 1) = value;
-            state.otvety_kopiya(i) = state.matr_rassh(i, n + 1);
-        });
-    if (!accepted)
+    const auto rightHandSides = acceptedRightHandSides();
+    if (!rightHandSides)
         return;
-    std::vector<QString> typed;
-    for (const auto& row : grid_->texts())
-        typed.push_back(row.front());
-    keepAcceptedRightHandSides(std::move(typed));
+    for (int i = 1; i <= n; ++i) {
+        state.matr_rassh(i, n + 1) = (*rightHandSides)(i);
+        state.otvety_kopiya(i) = state.matr_rassh(i, n + 1);
+    }
+    keepAcceptedRightHandSides(typedRightHandSides());
 
     {
         // Back to the default pointer also when the solver raises an error;
@@ -156,6 +159,26 @@ void Start2_frm::solve()
         platform::windows().show(window::Baza_frm);
         platform::windows().unload(this);
     }
+}
+
+std::optional<EquationVector> Start2_frm::acceptedRightHandSides()
+{
+    EquationVector rightHandSides;
+    const bool accepted = grid_->check(
+        [](int i, int) {
+            return BoxGrid::Refusal{NotANumber + QString::number(i), ErrorInRow + QString::number(i), TryAgain,
+                                    platform::MessageIcon::Information};
+        },
+        [&](int i, int, double value) { rightHandSides(i) = value; });
+    return accepted ? std::optional(rightHandSides) : std::nullopt;
+}
+
+std::vector<QString> Start2_frm::typedRightHandSides() const
+{
+    std::vector<QString> typed;
+    for (const auto& row : grid_->texts())
+        typed.push_back(row.front());
+    return typed;
 }
 
 void Start2_frm::Text1_LostFocus(int Index)

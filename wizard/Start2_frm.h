@@ -1,8 +1,13 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <vector>
+
+#include <QString>
 
 #include "platform/form.h"
+#include "solver/checked_arrays.h"
 
 class BoxGrid;
 class QLineEdit;
@@ -28,6 +33,10 @@ private:
     void Text1_LostFocus(int Index);
 
     void solve();
+    // The right-hand sides as numbers, each box checked as the solve checks
+    // it: a box that is not a number is told, and none are given.
+    std::optional<EquationVector> acceptedRightHandSides();
+    std::vector<QString> typedRightHandSides() const;
     // The system as it stands, to be saved: the coefficients as the grid
     // accepted them, the right-hand sides as they are typed, numbers or not.
     SystemTexts systemAsItStands() const;

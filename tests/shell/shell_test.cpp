@@ -164,13 +164,14 @@ private slots:
         };
         menu();
         QCOMPARE(entries, QStringList({"Ход решения... (off) F2", "Ход решения по шагам... (off) Shift+F2",
-                                       "Повторить последнюю систему (off) F3", "Открыть систему... Ctrl+O"}));
+                                       "Повторить последнюю систему (off) F3",
+                                       "Практика по методу вращений... (off) F4", "Открыть систему... Ctrl+O"}));
         program.solve({{"1", "0"}, {"0", "1"}}, {"1", "2"});
         program.click(window::Rezultat_frm, "NaBazu_cmd");
         main = program.window(window::Baza_frm);
         menu();
-        QCOMPARE(entries.mid(0, 3), QStringList({"Ход решения... F2", "Ход решения по шагам... Shift+F2",
-                                                 "Повторить последнюю систему F3"}));
+        QCOMPARE(entries.mid(0, 4), QStringList({"Ход решения... F2", "Ход решения по шагам... Shift+F2",
+                                                 "Повторить последнюю систему F3", "Практика по методу вращений... F4"}));
     }
 
     // The windows a button is met in, reached as a user reaches them.

@@ -139,7 +139,8 @@ private slots:
         const QStringList editable = {"&Отменить действие", "&Повторить действие", "", "&Вырезать", "&Копировать",
                                       "В&ставить", "Удалить", "", "Выделить всё"};
         QCOMPARE(program.menu(program.box(window::Start2_frm, "Text1(0)"), QString(), true).mid(9),
-                 QStringList({"", "Открыть систему...\tCtrl+O", "Сохранить систему...\tCtrl+S"}));
+                 QStringList({"", "Открыть систему...\tCtrl+O", "Сохранить систему...\tCtrl+S",
+                              "Практика по методу вращений...\tF4"}));
         QCOMPARE(program.menu(program.box(window::Start2_frm, "Text1(0)")).mid(0, 9), editable);
         program.typeAnswers({"1", "1"});
         program.click(window::Start2_frm, "next_cmd");
@@ -148,8 +149,8 @@ private slots:
         // The window's own entries show their keys.
         QCOMPARE(program.menu(program.box(window::Rezultat_frm, "Text1(0)"), QString(), true).mid(4),
                  QStringList({"Копировать результаты\tCtrl+C", "Ход решения...\tF2", "Ход решения по шагам...\tShift+F2",
-                             "Повторить последнюю систему\tF3", "Открыть систему...\tCtrl+O",
-                             "Сохранить систему...\tCtrl+S"}));
+                             "Повторить последнюю систему\tF3", "Практика по методу вращений...\tF4",
+                             "Открыть систему...\tCtrl+O", "Сохранить систему...\tCtrl+S"}));
         program.click(window::Rezultat_frm, "NaBazu_cmd");
         program.goToCoefficients(2);
         QCOMPARE(program.menu(program.box(window::Start_frm, cell(2, 2))), editable + QStringList({"", "Открыть систему..."}));

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "documents/solve_document.h"
+#include "navigation/practice_start.h"
 #include "navigation/window_names.h"
 #include "platform/form.h"
 #include "platform/window_service.h"
@@ -53,6 +54,7 @@ void ProgramDriver::start(const QString& file)
     messages.clear();
     peremennye() = Peremennye{};
     forgetLastSolve();
+    forgetAllPractice();
     platform::windows().restart();
     startProgram(file);
     activate(file.isEmpty() || !window(window::Start_frm) ? window::Baza_frm : window::Start_frm);
