@@ -20,6 +20,11 @@ if [ "${1:-}" = "--screenshots" ]; then
     cmake --build build --target screenshots >/dev/null
     mkdir -p docs/screenshots
     QT_QPA_PLATFORM=offscreen LC_ALL=ru_RU.UTF-8 build/tools/screenshots docs/screenshots
+    # The first page of a task sheet, as a picture (poppler-utils, which the tests install).
+    if command -v pdftoppm >/dev/null; then
+        pdftoppm -png -r 60 -f 1 -l 1 -singlefile docs/screenshots/task_sheet.pdf docs/screenshots/task_sheet
+    fi
+    rm -f docs/screenshots/task_sheet.pdf
     echo "Screenshots written to docs/screenshots/"
     exit 0
 fi

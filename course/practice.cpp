@@ -99,6 +99,19 @@ Judgement judge(std::u16string_view text, double expected, const platform::Numbe
     return typed->significant < 3 ? Judgement::TooFewDigits : Judgement::Right;
 }
 
+Text levelWords(Level level)
+{
+    switch (level) {
+    case Level::TangentAndPivot:
+        return u"t и p каждого вращения";
+    case Level::WithCosineAndSine:
+        return u"t, p, c и s каждого вращения";
+    case Level::Everything:
+        break;
+    }
+    return u"всё: случай, m, t, p, c, s, строки ниже, подстановку, обратные вращения";
+}
+
 Text markWords(const Item& item)
 {
     switch (item.mark) {
@@ -117,7 +130,7 @@ Text markWords(const Item& item)
 }
 
 Practice::Practice(SolveDocument solve, Level level, int firstRotation, platform::NumberFormat format)
-    : solve_(std::move(solve)), level_(level), format_(std::move(format))
+    : solve_(std::move(solve)), level_(level), format_(std::move(format)), firstRotation_(firstRotation)
 {
     const int n = solve_.n;
     a_.assign(static_cast<std::size_t>(n), std::vector<double>(static_cast<std::size_t>(n)));
@@ -381,6 +394,10 @@ std::optional<double> Practice::truth(const Item& item) const
         }
         return std::nullopt;
     }
+    if (item.kind == Kind::Pivot && std::size_t(item.k) <= record.substitutions.size())
+        return record.substitutions[std::size_t(item.k) - 1].first;
+    if (item.kind == Kind::Pivot && record.failedPivot && record.failedPivot->first == item.k)
+        return record.failedPivot->second;
     if (item.kind == Kind::Unknown && std::size_t(item.k) <= record.x.size())
         return record.x[std::size_t(item.k) - 1];
     if (item.kind == Kind::Y && std::size_t(step.j) <= record.substitutions.size())
@@ -392,22 +409,54 @@ std::optional<double> Practice::truth(const Item& item) const
     return std::nullopt;
 }
 
+// A number is right where it agrees, to the digits typed, with the formula
+// on the student's own accepted values, or with the solve's own value: a
+// student who carried more digits than were typed is not called wrong.
+Judgement Practice::judged(std::u16string_view typed, const Item& item) const
+{
+    if (item.kind == Kind::Case || item.kind == Kind::Pivot)
+        return platform::trimmedCell(typed) == choices(item)[std::size_t(expected(item))] ? Judgement::Right
+                                                                                         : Judgement::Wrong;
+    const Judgement own = judge(typed, expected(item), format_);
+    const auto solved = truth(item);
+    return solved && judge(typed, *solved, format_) == Judgement::Right ? Judgement::Right : own;
+}
+
+// Where the student's rounded values lead elsewhere than the solve's own:
+// once for a number that has drifted; every time a pivot's test comes out
+// otherwise than the solve's, which stops or goes on where the student does not.
+Text Practice::driftOf(const Item& item, double value, double unit)
+{
+    const auto solved = truth(item);
+    if (!solved)
+        return Text();
+    if (item.kind == Kind::Pivot) {
+        const bool below = std::abs(*solved) < solve_.threshold;
+        if (below == (value == 1))
+            return Text();
+        const Text l = u"|L" + cell(item.k, item.k) + u"|";
+        return u"По точным числам " + l + u" = " + writeShort(std::abs(*solved), 6, format_)
+               + (below ? u" меньше порога: программа здесь остановилась бы." : u" не меньше порога: программа здесь продолжила бы.")
+               + u" Ваши округлённые числа дают " + number(std::abs(a_[item.k - 1][item.k - 1])) + u"; дальше считается от них.";
+    }
+    if (driftTold_ || std::abs(*solved - value) <= unit)
+        return Text();
+    driftTold_ = true;
+    return u"Ваши принятые числа разошлись с точным решением из-за округлений: точное значение здесь "
+           + writeShort(*solved, 6, format_) + u". Ваше значение верно при ваших числах; дальше считается от них.";
+}
+
 Verdict Practice::answer(std::u16string_view typed)
 {
     Item& item = steps_[step_].items[item_];
-    const double want = expected(item);
     Verdict verdict;
-    const Text trimmed = platform::trimmedCell(typed);
-    if (item.kind == Kind::Case || item.kind == Kind::Pivot)
-        verdict.judgement = trimmed == choices(item)[std::size_t(want)] ? Judgement::Right : Judgement::Wrong;
-    else
-        verdict.judgement = judge(typed, want, format_);
+    verdict.judgement = judged(typed, item);
     switch (verdict.judgement) {
     case Judgement::NotANumber:
-        verdict.words = u"это не число; наберите его с десятичным разделителем «" + format_.decimalSeparator + u"».";
+        verdict.words = u"Это не число; наберите его с десятичным разделителем «" + format_.decimalSeparator + u"».";
         return verdict;
     case Judgement::TooFewDigits:
-        verdict.words = u"нужно не меньше трёх значащих цифр, если значение не точное.";
+        verdict.words = u"Нужно не меньше трёх значащих цифр, если значение не точное.";
         return verdict;
     case Judgement::Wrong:
         ++item.tries;
@@ -419,15 +468,15 @@ Verdict Practice::answer(std::u16string_view typed)
     }
     verdict.words = u"верно.";
     const bool isNumber = item.kind != Kind::Case && item.kind != Kind::Pivot;
-    const double value = isNumber ? typedNumber(typed, format_)->value : want;
-    if (const auto solved = truth(item); isNumber && solved && !driftTold_
-                                         && std::abs(*solved - value) > typedNumber(typed, format_)->unit) {
-        driftTold_ = true;
-        verdict.drift = u"Ваши принятые числа разошлись с точным решением из-за округлений: точное значение здесь "
-                        + number(*solved) + u". Ваше значение верно при ваших числах; дальше считается от них.";
-    }
-    accept(item, value, trimmed, item.tries == 0 ? Item::Mark::FirstTry : Item::Mark::LaterTry);
+    const auto typedValue = typedNumber(typed, format_);
+    const double value = isNumber ? typedValue->value : expected(item);
+    verdict.drift = driftOf(item, value, isNumber ? typedValue->unit : 0);
+    if (!verdict.drift.empty())
+        drifts_.push_back(item.name + u": " + verdict.drift);
+    const Item::Mark mark = item.tries == 0 ? Item::Mark::FirstTry : Item::Mark::LaterTry;
     ++item.tries;
+    // The case brings the rotation's values into the step: item is not used after.
+    accept(item, value, platform::trimmedCell(typed), mark);
     advance();
     enter();
     return verdict;
@@ -439,7 +488,7 @@ Verdict Practice::show()
     const double want = expected(item);
     const bool isChoice = item.kind == Kind::Case || item.kind == Kind::Pivot;
     const Text shown = isChoice ? choices(item)[std::size_t(want)] : number(want);
-    Verdict verdict{Judgement::Right, u"показано: " + item.name + u" = " + shown + u".", {}};
+    Verdict verdict{Judgement::Right, u"показано: " + item.name + (isChoice ? u" — " : u" = ") + shown + u".", {}};
     accept(item, want, shown, Item::Mark::Shown);
     advance();
     enter();
@@ -544,8 +593,17 @@ std::vector<Text> Practice::summary() const
     std::copy_if(wrong.begin(), wrong.end(), std::back_inserter(lines), [](const Text& line) { return !line.empty(); });
     if (lines.size() == 1)
         lines.push_back(u"Неверных ответов не было.");
+    if (solve_.record.solved && !solve_.record.stopped) {
+        Text solution = u"Решение программы:";
+        for (std::size_t j = 0; j < solve_.record.x.size(); ++j)
+            solution += (j ? u"; Х" : u" Х") + index(int(j) + 1) + u" = " + number(solve_.record.x[j]);
+        lines.push_back(solution + u".");
+    } else if (solve_.record.failedPivot) {
+        const int j = solve_.record.failedPivot->first;
+        lines.push_back(u"Программа на этой системе останавливается: |L" + cell(j, j) + u"| меньше порога.");
+    }
     if (stopped_)
-        lines.insert(lines.begin(), u"Ведущий элемент меньше порога: решение остановлено, как остановилось бы и у программы.");
+        lines.insert(lines.begin(), u"Ведущий элемент меньше порога: решение остановлено.");
     if (overflowed_)
         lines.insert(lines.begin(), u"Вычисление остановлено: переполнение.");
     return lines;
@@ -557,6 +615,12 @@ std::vector<Text> Practice::report(const Text& date) const
                                u"Студент: ________________________________________", Text()};
     for (const Text& line : systemLines(solve_, [this](double value) { return number(value); }))
         lines.push_back(line);
+    lines.insert(lines.end(), {Text(), u"Проверялось: " + levelWords(level_) + u"."});
+    if (firstRotation_ > 0 && !steps_.empty())
+        lines.push_back(u"Начато с вращения " + cell(steps_.front().i, steps_.front().j)
+                        + u"; вращения до него сделала программа.");
+    if (!done())
+        lines.push_back(u"Практика не окончена: остановлена на шаге «" + steps_[step_].title + u"».");
     for (const Step& step : steps_) {
         if (std::none_of(step.items.begin(), step.items.end(), [](const Item& item) {
                 return item.asked && item.mark != Item::Mark::Open;
@@ -568,6 +632,12 @@ std::vector<Text> Practice::report(const Text& date) const
             if (item.asked && item.mark != Item::Mark::Open)
                 lines.push_back(u"  " + item.name + u": " + item.answer + u" — " + markWords(item) + u".");
         }
+    }
+    if (!drifts_.empty())
+        lines.push_back(Text());
+    for (const Text& drift : drifts_) {
+        for (const Text& line : wrapped(drift, 80))
+            lines.push_back(line);
     }
     lines.push_back(Text());
     for (const Text& line : summary())
@@ -582,8 +652,11 @@ std::vector<Text> introduction(const SolveDocument& solve, const platform::Numbe
 {
     const auto number = [&](double value) { return platform::writeGeneral(value, format); };
     std::vector<Text> lines = systemLines(solve, number);
-    for (const auto& legend : {course_words::rotationLegend(), course_words::substitutionLegend(number(solve.threshold)),
-                               course_words::backRotationLegend()}) {
+    for (auto legend : {course_words::rotationLegend(), course_words::substitutionLegend(number(solve.threshold)),
+                        course_words::backRotationLegend()}) {
+        // The course's legends end in a colon before their tables; here no table follows.
+        if (legend.back().ends_with(u':'))
+            legend.back().back() = u'.';
         lines.emplace_back();
         lines.insert(lines.end(), legend.begin(), legend.end());
     }
@@ -597,8 +670,6 @@ std::vector<Text> introduction(const SolveDocument& solve, const platform::Numbe
 // vector hold them.
 std::vector<Text> Practice::given() const
 {
-    if (done())
-        return summary();
     const Step& step = steps_[step_];
     const int i = step.i, j = step.j;
     const auto at = [&](int row, int column) { return number(a_[row - 1][column - 1]); };
@@ -623,7 +694,7 @@ std::vector<Text> Practice::given() const
     return {u"Неизвестные — это x после всех обратных вращений."};
 }
 
-CourseStep::Table Practice::matrixTable() const
+CourseStep::Table Practice::matrixTable(bool marked) const
 {
     CourseStep::Table table;
     table.caption = steps_.empty() || step_ >= steps_.size() || steps_[step_].kind == Step::Kind::Rotation
@@ -634,7 +705,7 @@ CourseStep::Table Practice::matrixTable() const
     for (const auto& row : a_)
         table.rows.emplace_back(row.begin(), row.end());
     table.tangents = tangents_;
-    if (done())
+    if (!marked)
         return table;
     const Step& step = steps_[step_];
     const Item& now = current();
@@ -705,26 +776,56 @@ CourseStep::Table Practice::vectorTable() const
     return table;
 }
 
-CourseStep Practice::picture() const
+CourseStep Practice::picture(std::size_t shown) const
 {
-    CourseStep shown;
-    shown.tables = {matrixTable(), vectorTable()};
-    shown.text = given();
-    if (done()) {
-        shown.kind = CourseStep::Kind::Unknowns;
-        shown.title = u"Итог";
-        shown.note = stopped_ ? u"|L| меньше порога" : overflowed_ ? u"переполнение" : u"решено";
-        return shown;
+    CourseStep drawn;
+    const bool atIt = !done() && shown == step_;
+    drawn.tables = {matrixTable(atIt), vectorTable()};
+    if (shown >= steps_.size()) {
+        drawn.kind = CourseStep::Kind::Unknowns;
+        drawn.title = u"Итог";
+        drawn.text = summary();
+        drawn.note = stopped_ ? u"|L| меньше порога" : overflowed_ ? u"переполнение" : u"решено";
+        return drawn;
     }
-    const Step& step = steps_[step_];
+    const Step& step = steps_[shown];
     const CourseStep::Kind kinds[] = {CourseStep::Kind::Rotation, CourseStep::Kind::Substitution,
                                       CourseStep::Kind::BackRotation, CourseStep::Kind::Unknowns};
-    shown.kind = kinds[static_cast<int>(step.kind)];
-    shown.i = step.i;
-    shown.j = step.j;
-    shown.title = step.title;
-    shown.note = current().name + u" = ?";
-    return shown;
+    drawn.kind = kinds[static_cast<int>(step.kind)];
+    drawn.i = step.i;
+    drawn.j = step.j;
+    drawn.title = step.title;
+    drawn.text = atIt ? given() : std::vector<Text>{u"Шаг выполнен."};
+    drawn.note = atIt ? prompt(current()) : u"выполнено";
+    return drawn;
+}
+
+// What the picture asks, short, so that its size does not jump from one
+// value to the next: "t = ?", "A(3,1) = ?", "x(2) = ?".
+Text Practice::prompt(const Item& item) const
+{
+    const Step& step = steps_[step_];
+    switch (item.kind) {
+    case Kind::Case:
+        return u"случай?";
+    case Kind::Pivot:
+        return u"|L| ≥ порога?";
+    case Kind::RowI:
+        return u"A" + cell(item.k, step.i) + u" = ?";
+    case Kind::RowJ:
+        return u"A" + cell(item.k, step.j) + u" = ?";
+    case Kind::Y:
+        return u"y(" + index(step.j) + u") = ?";
+    case Kind::XI:
+        return u"x(" + index(step.i) + u") = ?";
+    case Kind::XJ:
+        return u"x(" + index(step.j) + u") = ?";
+    case Kind::Unknown:
+        return u"Х" + index(item.k) + u" = ?";
+    default:
+        break;
+    }
+    return item.name.substr(0, item.name.find(u' ')) + u" = ?";
 }
 
 }  // namespace practice

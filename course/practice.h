@@ -27,6 +27,8 @@ namespace practice {
 // substitution with each pivot's test, the back rotations). The unknowns
 // at the end are asked where the back rotations are not.
 enum class Level { TangentAndPivot, WithCosineAndSine, Everything };
+// The level as the student chooses it: "t и p каждого вращения", ...
+std::u16string levelWords(Level level);
 
 // A number as typed: its value, one unit of its last digit, its
 // significant digits.
@@ -109,15 +111,18 @@ public:
     Verdict answer(std::u16string_view typed);
     Verdict show();
 
-    // The step the student is at, drawn: the matrix and the vector as the
-    // student's accepted values make them, the cells the current value is
-    // about marked; its words give the numbers the value is computed from.
-    CourseStep picture() const;
+    // The step given drawn: the matrix and the vector as the student's
+    // accepted values make them; where it is the step the student is at, the
+    // cells the current value is about marked and its words giving the
+    // numbers the value is computed from; a step done, as it left them.
+    CourseStep picture(std::size_t shown) const;
 
     // How many asked values were right at the first try, at a later one, shown;
     // and the first wrong value of each kind.
     std::vector<std::u16string> summary() const;
-    // The report to hand in, dated.
+    // The report to hand in, dated: the level and where it began, each
+    // step with the student's values and marks, the notes of drift, the
+    // summary, the rule.
     std::vector<std::u16string> report(const std::u16string& date) const;
 
 private:
@@ -128,10 +133,13 @@ private:
     void advance();
     double expected(const Item& item) const;
     std::u16string formula(const Item& item) const;
+    Judgement judged(std::u16string_view typed, const Item& item) const;
+    std::u16string driftOf(const Item& item, double value, double unit);
     std::optional<double> truth(const Item& item) const;
     bool isAsked(Item::Kind kind) const;
     std::vector<std::u16string> given() const;
-    CourseStep::Table matrixTable() const;
+    CourseStep::Table matrixTable(bool marked) const;
+    std::u16string prompt(const Item& item) const;
     CourseStep::Table vectorTable() const;
 
     SolveDocument solve_;
@@ -140,6 +148,8 @@ private:
     std::vector<Step> steps_;
     std::size_t step_ = 0, item_ = 0;
     bool stopped_ = false, overflowed_ = false, driftTold_ = false;
+    int firstRotation_ = 0;
+    std::vector<std::u16string> drifts_;  // what the student was told of drift, for the report
     std::vector<std::vector<double>> a_;
     std::vector<std::vector<bool>> tangents_;
     std::vector<double> x_;  // b, then y, then x

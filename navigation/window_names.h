@@ -15,6 +15,7 @@ inline constexpr platform::WindowName Start2_frm{"Start2_frm"};
 inline constexpr platform::WindowName Rezultat_frm{"Rezultat_frm"};
 inline constexpr platform::WindowName HodResheniya_frm{"HodResheniya_frm"};
 inline constexpr platform::WindowName Praktika_frm{"Praktika_frm"};
+inline constexpr platform::WindowName Zadaniya_frm{"Zadaniya_frm"};
 }  // namespace window
 
 // The topics of the program's help, numbered as its help file numbers them.
@@ -26,4 +27,5 @@ inline constexpr platform::HelpTopic Coefficients{4};
 inline constexpr platform::HelpTopic RightHandSides{5};
 inline constexpr platform::HelpTopic Course{6};
 inline constexpr platform::HelpTopic Practice{7};
+inline constexpr platform::HelpTopic Tasks{8};
 }  // namespace help

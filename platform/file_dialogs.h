@@ -18,6 +18,8 @@ public:
     // it names a file that exists.
     virtual QString fileToSave(QWidget* parent, const QString& title, const QString& suggested,
                                const QStringList& filters, QString& filter) = 0;
+    // A folder to write files into, or empty when the user cancelled.
+    virtual QString folderToWrite(QWidget* parent, const QString& title) = 0;
     // The folder the next dialog opens in, as after a file of it was opened
     // in other ways (the command line, a file dropped on a window).
     virtual void startIn(const QString& folder) { Q_UNUSED(folder); }

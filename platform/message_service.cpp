@@ -42,6 +42,19 @@ public:
         if (active && active->isVisible())
             active->activateWindow();
     }
+
+    bool ask(const QString& text, const QString& title) override
+    {
+        const QPointer<QWidget> active = QApplication::activeWindow();
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No);
+        box.setObjectName("MsgBox");
+        box.setDefaultButton(QMessageBox::No);
+        box.setWindowModality(Qt::ApplicationModal);
+        const bool yes = box.exec() == QMessageBox::Yes;
+        if (active && active->isVisible())
+            active->activateWindow();
+        return yes;
+    }
 };
 
 using Seam = ServiceSeam<MessageService, QtMessageService>;

@@ -6,12 +6,15 @@ namespace platform {
 
 enum class MessageIcon { None, Stop, Exclamation, Information };
 
-// Message boxes with one OK button that wait until the user closes them. A
-// seam, so that window tests can answer and record them without blocking.
+// Message boxes that wait until the user closes them: with one OK button,
+// or a question with "Да" and "Нет" ("Нет" the default). A seam, so that
+// window tests can answer and record them without blocking.
 class MessageService {
 public:
     virtual ~MessageService() = default;
     virtual void show(const QString& text, const QString& title, MessageIcon icon) = 0;
+    // True for "Да".
+    virtual bool ask(const QString& text, const QString& title) = 0;
 };
 
 // The service in force: the real message boxes unless a test has set its own.

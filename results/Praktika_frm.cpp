@@ -12,6 +12,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -25,6 +26,7 @@
 #include "platform/control_events.h"
 #include "platform/controls.h"
 #include "platform/file_dialogs.h"
+#include "platform/message_service.h"
 #include "platform/regional_settings.h"
 #include "platform/window_service.h"
 #include "results/course_paper.h"
@@ -43,8 +45,6 @@ const QString PdfFilter = QStringLiteral("Документ PDF (*.pdf)");
 const QString TextFilter = QStringLiteral("Текст (*.txt)");
 const QString StepDone = QStringLiteral("Шаг выполнен. Дальше — Enter или PgDn.");
 const QString PracticeDone = QStringLiteral("Практика окончена. Отчёт — «Сохранить...» или «Печать...».");
-const QString Levels[] = {QStringLiteral("t и p каждого вращения"), QStringLiteral("t, p, c и s каждого вращения"),
-                          QStringLiteral("всё: случай, m, t, p, c, s, строки ниже, подстановку, обратные вращения")};
 constexpr int StartPage = 0;
 constexpr int WorkPage = 1;
 // The digits of the numbers in the picture; a number's tool tip has them all.
@@ -136,8 +136,9 @@ void Praktika_frm::buildStartPage(QWidget* page)
     Uroven_cmb = new QComboBox(page);
     Uroven_cmb->setObjectName(QStringLiteral("Uroven_cmb"));
     Uroven_cmb->setAccessibleName(QStringLiteral("Что проверять"));
-    for (const QString& level : Levels)
-        Uroven_cmb->addItem(level);
+    for (const practice::Level level :
+         {practice::Level::TangentAndPivot, practice::Level::WithCosineAndSine, practice::Level::Everything})
+        Uroven_cmb->addItem(text(practice::levelWords(level)));
     Vrashchenie_cmb = new QComboBox(page);
     Vrashchenie_cmb->setObjectName(QStringLiteral("Vrashchenie_cmb"));
     Vrashchenie_cmb->setAccessibleName(QStringLiteral("Начать с вращения"));
@@ -173,18 +174,28 @@ void Praktika_frm::buildWorkPage(QWidget* page)
     Shag_lbl->setFont(bold);
     Matritsa_pic = new StepView(page);
     Matritsa_pic->setObjectName(QStringLiteral("Matritsa_pic"));
-    Matritsa_pic->setMinimumHeight(200);
+    Matritsa_pic->setMinimumHeight(160);
     Dano_lbl = new QLabel(page);
     Dano_lbl->setObjectName(QStringLiteral("Dano_lbl"));
     Dano_lbl->setWordWrap(true);
     Dano_lbl->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Znacheniya_pnl = new QWidget(page);
+    Dano_lbl->setFocusPolicy(Qt::NoFocus);  // read with the mouse; a screen reader hears it as it changes
+    // The values of a step, as many as 19 at eight unknowns, scroll under the
+    // picture rather than make the window taller than a screen.
+    Znacheniya_scr = new QScrollArea(page);
+    Znacheniya_scr->setObjectName(QStringLiteral("Znacheniya_scr"));
+    Znacheniya_scr->setWidgetResizable(true);
+    Znacheniya_scr->setFrameShape(QFrame::NoFrame);
+    Znacheniya_scr->setFocusPolicy(Qt::NoFocus);
+    Znacheniya_pnl = new QWidget;
     Znacheniya_pnl->setObjectName(QStringLiteral("Znacheniya_pnl"));
     new QGridLayout(Znacheniya_pnl);
+    Znacheniya_scr->setWidget(Znacheniya_pnl);
     Vyvod_lbl = new QLabel(page);
     Vyvod_lbl->setObjectName(QStringLiteral("Vyvod_lbl"));
     Vyvod_lbl->setWordWrap(true);
     Vyvod_lbl->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Vyvod_lbl->setFocusPolicy(Qt::NoFocus);  // read with the mouse; a screen reader hears it as it changes
     Vyvod_lbl->setMinimumHeight(Vyvod_lbl->fontMetrics().lineSpacing() * 3);
     Vyvod_lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const auto button = [page](const char* name, const QString& caption, const QString& tip) {
@@ -213,7 +224,7 @@ void Praktika_frm::buildWorkPage(QWidget* page)
     layout->addWidget(Shag_lbl);
     layout->addWidget(Matritsa_pic, 1);
     layout->addWidget(Dano_lbl);
-    layout->addWidget(Znacheniya_pnl);
+    layout->addWidget(Znacheniya_scr);
     layout->addWidget(Vyvod_lbl);
     layout->addLayout(buttons);
 }
@@ -311,6 +322,7 @@ void Praktika_frm::addRow(std::size_t k, const Item& item, bool current)
         box = typed;
     }
     box->setAccessibleName(text(item.name));
+    box->setMaximumWidth(box->fontMetrics().averageCharWidth() * 40);
     auto* name = new QLabel(text(item.name) + u':', Znacheniya_pnl);
     name->setBuddy(box);
     auto* mark = new QLabel(Znacheniya_pnl);
@@ -394,6 +406,9 @@ void Praktika_frm::showStep(bool anew)
         grid->setColumnStretch(1, 1);
         grid->setColumnStretch(2, 1);
     }
+    // Every value of the step in sight, up to seven of them; more scroll.
+    const int row = Proverit_cmd->sizeHint().height() + 6;
+    Znacheniya_scr->setMinimumHeight(std::min(Znacheniya_pnl->sizeHint().height(), 7 * row));
     refreshPicture();
     QWidget* focus = currentBox();
     Proverit_cmd->setEnabled(focus != nullptr);
@@ -409,7 +424,9 @@ void Praktika_frm::showStep(bool anew)
     chain.insert(chain.end(), {Proverit_cmd, Pokazat_cmd, Dalee_cmd, Sokhranit_cmd, Pechat_cmd, Zanovo_cmd, Zakryt_cmd});
     for (std::size_t k = 1; k < chain.size(); ++k)
         setTabOrder(chain[k - 1], chain[k]);
-    if (!focus)
+    if (focus)
+        Znacheniya_scr->ensureWidgetVisible(focus);
+    else
         focus = stepDone() ? static_cast<QWidget*>(Dalee_cmd) : Sokhranit_cmd;
     focus->setFocus(Qt::OtherFocusReason);
     for (QWidget* box : turnOff)
@@ -420,7 +437,7 @@ void Praktika_frm::showStep(bool anew)
 // step and the numbers to a screen reader.
 void Praktika_frm::refreshPicture()
 {
-    drawn_ = {practice_->picture()};
+    drawn_ = {practice_->picture(*shown_)};
     const bool summary = *shown_ >= practice_->steps().size();
     const QString given = joined(drawn_.front().text);
     Dano_lbl->setText(summary ? given + u'\n' + PracticeDone : given);
@@ -453,6 +470,7 @@ void Praktika_frm::Proverit_cmd_Click()
                                    : QStringLiteral("Наберите значение и нажмите Enter.");
         Vyvod_lbl->setText(ask);
         Soobshchenie_lbl->say(ask);
+        box->setFocus(Qt::OtherFocusReason);
         return;
     }
     const practice::Verdict verdict = practice_->answer(typed.toStdU16String());
@@ -523,6 +541,10 @@ void Praktika_frm::Pechat_cmd_Click()
 
 void Praktika_frm::Zanovo_cmd_Click()
 {
+    if (practice_ && !practice_->done()
+        && !platform::messageService().ask(
+            QStringLiteral("Начать практику на этой системе заново? Сделанное в ней будет потеряно."), Caption))
+        return;
     forgetPracticeProgress();
     Vyvod_lbl->clear();
     openOnSystem();

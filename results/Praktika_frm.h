@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 class QStackedWidget;
 class StepView;
 namespace platform {
@@ -77,6 +78,7 @@ private:
     QLabel* Shag_lbl;
     StepView* Matritsa_pic;
     QLabel* Dano_lbl;
+    QScrollArea* Znacheniya_scr;
     QWidget* Znacheniya_pnl;
     QLabel* Vyvod_lbl;
     QPushButton* Proverit_cmd;

@@ -6,26 +6,20 @@
 #include <optional>
 #include <vector>
 
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QLocale>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 
-#include "navigation/saving.h"
 #include "platform/regional_settings.h"
-#include "platform/runtime/application_data.h"
 #include "platform/saved_file.h"
+#include "results/paper_pages.h"
 #include "results/step_picture.h"
 
 namespace {
 
 constexpr qreal CourseSize = 9;    // points, as in the window
 constexpr qreal SmallestSize = 6;  // the least a line of the course shrinks to on paper
-// Millimetres: room for the heading and the page number on any printer.
-const QMarginsF Margins(20, 15, 15, 15);
 
 QFont courseFontOfSize(qreal points)
 {
@@ -73,53 +67,6 @@ std::vector<QStringList> pagesOf(const QStringList& lines, int perPage)
     return pages;
 }
 
-// The frame of the course's pages: the title and the date at the head of
-// each, over a rule, and its number at its foot; and the room left between.
-class Pages {
-public:
-    Pages(QPagedPaintDevice& paper, QPainter& painter, const QDate& date, const QString& subject = CourseSubject)
-        : paper_(paper),
-          painter_(painter),
-          page_(QPointF(), paper.pageLayout().paintRectPixels(paper.logicalDpiX()).size()),
-          title_(platform::fromUtf8(platform::applicationTitle()) + QStringLiteral(". ") + subject),
-          day_(QLocale(QLocale::Russian, QLocale::Russia).toString(date, QStringLiteral("d MMMM yyyy")))
-    {
-        heading_.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-        heading_.setPointSizeF(10);
-        headingHeight_ = QFontMetricsF(heading_, &paper).height();
-    }
-
-    const QRectF& page() const { return page_; }
-    // Where the content of a page goes.
-    QRectF room() const { return page_.adjusted(0, headingHeight_ * 2, 0, -headingHeight_ * 2); }
-
-    // Begins page number of count, framed.
-    void begin(std::size_t number, std::size_t count)
-    {
-        if (number > 1)
-            paper_.newPage();
-        painter_.save();
-        painter_.setFont(heading_);
-        painter_.setPen(Qt::black);
-        const QRectF headingLine(page_.left(), page_.top(), page_.width(), headingHeight_);
-        painter_.drawText(headingLine, Qt::AlignLeft | Qt::AlignVCenter, title_);
-        painter_.drawText(headingLine, Qt::AlignRight | Qt::AlignVCenter, day_);
-        painter_.drawLine(QPointF(page_.left(), headingLine.bottom() + headingHeight_ / 2),
-                          QPointF(page_.right(), headingLine.bottom() + headingHeight_ / 2));
-        painter_.drawText(QRectF(page_.left(), page_.bottom() - headingHeight_, page_.width(), headingHeight_),
-                          Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("Страница %1 из %2").arg(number).arg(count));
-        painter_.restore();
-    }
-
-private:
-    QPagedPaintDevice& paper_;
-    QPainter& painter_;
-    QRectF page_;
-    QFont heading_;
-    qreal headingHeight_ = 0;
-    QString title_, day_;
-};
-
 }  // namespace
 
 QFont courseFont()
@@ -134,17 +81,17 @@ QFont courseFont()
 
 QPageLayout coursePageLayout(const QStringList& lines)
 {
-    const QPageLayout upright(QPageSize(QPageSize::A4), QPageLayout::Portrait, Margins, QPageLayout::Millimeter);
+    const QPageLayout upright(QPageSize(QPageSize::A4), QPageLayout::Portrait, PaperMargins, QPageLayout::Millimeter);
     if (widestLine(lines) <= upright.paintRect(QPageLayout::Point).width())
         return upright;
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, Margins, QPageLayout::Millimeter);
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, PaperMargins, QPageLayout::Millimeter);
 }
 
 
 void paintCourse(QPagedPaintDevice& paper, const QStringList& lines, const QDate& date, const QString& subject)
 {
     QPainter painter(&paper);
-    Pages pages(paper, painter, date, subject);
+    PaperPages pages(paper, painter, date, subject);
     const QRectF room = pages.room();
     const qreal across = room.width() * 72 / paper.logicalDpiX();
     const QFont course = courseFontOfSize(
@@ -165,7 +112,7 @@ void paintCourse(QPagedPaintDevice& paper, const QStringList& lines, const QDate
 
 QPageLayout stepsPageLayout()
 {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, Margins, QPageLayout::Millimeter);
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, PaperMargins, QPageLayout::Millimeter);
 }
 
 QString wrappedAtBlanks(const QString& text, const QFontMetricsF& metrics, qreal width)
@@ -257,7 +204,7 @@ QPalette paperColours()
 void paintSteps(QPagedPaintDevice& paper, const std::vector<CourseStep>& steps, const QDate& date, int digits)
 {
     QPainter painter(&paper);
-    Pages pages(paper, painter, date);
+    PaperPages pages(paper, painter, date, CourseSubject);
     const QRectF room = pages.room();
     const QFont words = courseFont();
     QFont heading = words;
@@ -285,58 +232,16 @@ void paintSteps(QPagedPaintDevice& paper, const std::vector<CourseStep>& steps, 
     }
 }
 
-namespace {
-
-// A PDF document of the pages that paint paints, on the page layout given.
-QByteArray pdfOf(const QPageLayout& layout, const std::function<void(QPagedPaintDevice&)>& paint)
-{
-    QByteArray pdf;
-    QBuffer buffer(&pdf);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(QStringLiteral("Ход решения"));
-        writer.setCreator(platform::fromUtf8(platform::applicationTitle()));
-        writer.setPageLayout(layout);
-        paint(writer);
-    }
-    return pdf;
-}
-
-// The layout the print dialog left, with the course's margins.
-QPageLayout printedLayout(QPrinter& printer)
-{
-    QPageLayout layout = printer.pageLayout();
-    layout.setUnits(QPageLayout::Millimeter);
-    layout.setMinimumMargins(QMarginsF());
-    layout.setMargins(Margins);
-    return layout;
-}
-
-// Printing into a PDF file is a save: whole or not at all.
-bool printInto(QPrinter& printer, const QString& title, const std::function<QByteArray(const QPageLayout&)>& pdf,
-               const std::function<void(QPagedPaintDevice&)>& paint)
-{
-    const QPageLayout layout = printedLayout(printer);
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-        return saveOrTell(printer.outputFileName(), pdf(layout), title);
-    printer.setPageMargins(Margins, QPageLayout::Millimeter);
-    paint(printer);
-    return true;
-}
-
-}  // namespace
-
 QByteArray courseAsPdf(const QStringList& lines, const QDate& date, const QPageLayout& layout, const QString& subject)
 {
-    return pdfOf(layout.isValid() ? layout : coursePageLayout(lines),
-                 [&](QPagedPaintDevice& paper) { paintCourse(paper, lines, date, subject); });
+    return pdfDocument(layout.isValid() ? layout : coursePageLayout(lines), subject,
+                       [&](QPagedPaintDevice& paper) { paintCourse(paper, lines, date, subject); });
 }
 
 QByteArray stepsAsPdf(const std::vector<CourseStep>& steps, const QDate& date, int digits, const QPageLayout& layout)
 {
-    return pdfOf(layout.isValid() ? layout : stepsPageLayout(),
-                 [&](QPagedPaintDevice& paper) { paintSteps(paper, steps, date, digits); });
+    return pdfDocument(layout.isValid() ? layout : stepsPageLayout(), StepsSubject,
+                       [&](QPagedPaintDevice& paper) { paintSteps(paper, steps, date, digits); });
 }
 
 QByteArray courseAsText(const QStringList& lines)
@@ -348,7 +253,7 @@ QByteArray courseAsText(const QStringList& lines)
 bool printCourse(QPrinter& printer, const QStringList& lines, const QDate& date, const QString& title,
                  const QString& subject)
 {
-    return printInto(
+    return printOnPaper(
         printer, title, [&](const QPageLayout& layout) { return courseAsPdf(lines, date, layout, subject); },
         [&](QPagedPaintDevice& paper) { paintCourse(paper, lines, date, subject); });
 }
@@ -356,7 +261,7 @@ bool printCourse(QPrinter& printer, const QStringList& lines, const QDate& date,
 bool printSteps(QPrinter& printer, const std::vector<CourseStep>& steps, const QDate& date, const QString& title,
                 int digits)
 {
-    return printInto(
+    return printOnPaper(
         printer, title, [&](const QPageLayout& layout) { return stepsAsPdf(steps, date, digits, layout); },
         [&](QPagedPaintDevice& paper) { paintSteps(paper, steps, date, digits); });
 }

@@ -28,6 +28,7 @@ inline constexpr std::size_t PaperCourseWidth = 200;
 QPageLayout coursePageLayout(const QStringList& lines);
 
 inline const QString CourseSubject = QStringLiteral("Ход решения");
+inline const QString StepsSubject = QStringLiteral("Ход решения по шагам");
 
 // Paints the pages; the font shrinks where the widest line would not fit
 // across the page at the course's size.

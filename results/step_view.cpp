@@ -3,6 +3,8 @@
 #include <QAccessible>
 #include <QHelpEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QToolTip>
 
 #include "platform/accessibility.h"
@@ -97,10 +99,16 @@ void StepView::resizeEvent(QResizeEvent* event)
 
 void StepView::paintEvent(QPaintEvent*)
 {
-    if (!picture_)
-        return;
     QPainter painter(this);
-    picture_->paint(painter, at_, palette());
+    if (picture_)
+        picture_->paint(painter, at_, palette());
+    // Where Tab has brought the focus, the picture shows it, as a control does.
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 // A cell's tool tip: its number in full, as the general rule writes it.

@@ -17,6 +17,7 @@
 namespace {
 const QString Caption = QStringLiteral("           Решение системы линейных уравнений методом вращения");
 const QString CourseTip = QStringLiteral("Ход последнего решения, для проверки вручную");
+const QString TasksTip = QStringLiteral("Варианты систем для группы: задания и ответы к ним");
 const QString RepeatTip = QStringLiteral("Открыть последнюю систему в сетке коэффициентов, чтобы исправить её");
 }  // namespace
 
@@ -48,6 +49,8 @@ Baza_frm::Baza_frm()
     CourseSteps_cmd = events().onCommand(course[1]);
     Repeat_cmd = events().onCommand(RepeatCommand, Qt::Key_F3, RepeatTip, openLastSystem);
     Practice_cmd = events().onCommand(practiceOnLastSolve());
+    events().onCommand(QStringLiteral("Задания для группы..."), Qt::Key_F5, TasksTip,
+                       [] { platform::windows().show(window::Zadaniya_frm); });
     system_files::offerOpening(*this);
     events().onClick(Start_cmd, &Baza_frm::Start_cmd_Click);
     events().onClick(OProgr_cmd, &Baza_frm::OProgr_cmd_Click);

@@ -22,6 +22,7 @@
 #include "shell/Exit_frm.h"
 #include "shell/OProgramme_frm.h"
 #include "shell/Spravka_frm.h"
+#include "tasks/Zadaniya_frm.h"
 #include "wizard/Nachalo_frm.h"
 #include "wizard/Start2_frm.h"
 #include "wizard/Start_frm.h"
@@ -41,6 +42,7 @@ void registerWindows(platform::WindowService& service)
     service.registerWindow(window::Rezultat_frm, [] { return new Rezultat_frm; });
     service.registerWindow(window::HodResheniya_frm, [] { return new HodResheniya_frm; });
     service.registerWindow(window::Praktika_frm, [] { return new Praktika_frm; });
+    service.registerWindow(window::Zadaniya_frm, [] { return new Zadaniya_frm; });
 }
 
 void showHelpTopic(platform::HelpTopic topic)

@@ -11,10 +11,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 #include "navigation/window_names.h"
 #include "platform/form.h"
+#include "tasks/task_paper.h"
 #include "tools/driver/program_driver.h"
 
 namespace {
@@ -75,6 +77,18 @@ int main(int argc, char** argv)
     ProgramDriver::typeKeys(ProgramDriver::focus(), QStringLiteral("0,4"));
     QTest::keyClick(ProgramDriver::focus(), Qt::Key_Return);
     ok &= grab(window::Praktika_frm, out);
+    // Tasks for a class, from the main window, and the first page of a task sheet of its set.
+    program.click(window::Praktika_frm, "Zakryt_cmd");
+    program.click(window::Rezultat_frm, "NaBazu_cmd");
+    program.activate(window::Baza_frm);
+    QTest::keyClick(ProgramDriver::focus(), Qt::Key_F5);
+    program.type(window::Zadaniya_frm, "Nomer_txt", QStringLiteral("2026"));
+    ok &= grab(window::Zadaniya_frm, out);
+    tasks::Choices chosen;
+    chosen.setNumber = 2026;
+    chosen.count = 6;
+    QFile sheet(out.filePath(QStringLiteral("task_sheet.pdf")));
+    ok &= sheet.open(QIODevice::WriteOnly) && sheet.write(taskSheetPdf(tasks::makeSet(chosen), 2026, QDate(2026, 12, 8))) > 0;
     for (const QString& message : program.messages)
         std::fprintf(stderr, "message: %s\n", qPrintable(message));
     program.end();

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -102,6 +103,8 @@ TEST(Practice, EachCaseOfARotationIsJudgedWithTheStudentsNumbers)
         const std::u16string other = std::string(each.chosen) == "|d| < |e|: m = d/e" ? u"|d| ≥ |e|: m = e/d" : u"|d| < |e|: m = d/e";
         EXPECT_EQ(said(practice.answer(other).words).rfind("неверно: сравните d = A(1,2) = ", 0), 0u) << each.chosen;
         EXPECT_EQ(said(practice.answer(platform::utf16(each.chosen)).words), "верно.") << each.chosen;
+        // The case brought the rotation's values into its step: its mark counts both tries.
+        EXPECT_EQ(said(practice::markWords(practice.steps()[0].items[0])), "верно с попытки 2") << each.chosen;
         if (!each.wrongT) {  // no rotation: the forward substitution comes next
             EXPECT_EQ(practice.steps()[practice.stepIndex()].kind, practice::Step::Kind::Substitution);
             continue;
@@ -136,6 +139,7 @@ TEST(Practice, AWholePracticeTellsRightWrongAndShownApart)
     const auto summary = practice.summary();
     EXPECT_EQ(said(summary.at(0)), "Верно с первой попытки: 12; верно не с первой: 1; показано: 1.");
     EXPECT_EQ(said(summary.at(1)), "Первое неверное t: t вращения (1,2).");
+    EXPECT_EQ(said(summary.back()), "Решение программы: Х1 = 1; Х2 = 1.");
     const auto report = practice.report(u"8 декабря 2026");
     const auto has = [&](const char* line) { return std::find(report.begin(), report.end(), platform::utf16(line)) != report.end(); };
     EXPECT_TRUE(has("Студент: ________________________________________"));
@@ -143,6 +147,18 @@ TEST(Practice, AWholePracticeTellsRightWrongAndShownApart)
     EXPECT_TRUE(has("  t вращения (1,2): 0,5 — верно с попытки 2."));
     EXPECT_TRUE(has("  p вращения (1,2): 5 — показано."));
     EXPECT_TRUE(has("  x(2) после обратного вращения (1,2): 1 — верно с первой попытки."));
+}
+
+// A value is right where it agrees with the student's own numbers, or with
+// the solve's own: c exact after a rounded t is not called wrong.
+TEST(Practice, TheSolvesOwnValueIsRightToo)
+{
+    Practice practice(solved({{2, 1}, {1, 3}}, {3, 4}), Level::WithCosineAndSine, 0, Russian);
+    EXPECT_EQ(said(practice.answer(u"0,237").words), "верно.");   // t = 0,23607 cut short
+    practice.show();                                                // p
+    EXPECT_EQ(said(practice.answer(u"0,8944").words), "верно.");  // 0,89364 from 0,237; exactly 0,89443
+    EXPECT_EQ(said(practice.answer(u"0,4500").words),
+              "неверно: s = 2t/(1 + t²) при t = 0,237.");  // neither 0,44879 nor 0,44721
 }
 
 // A matrix close to singular: the practice stops where the solve stops,
@@ -154,6 +170,25 @@ TEST(Practice, ItStopsAtAPivotBelowTheThresholdAndAtAnOverflow)
         singular.answer(rightAnswer(singular));
     EXPECT_TRUE(singular.stoppedAtPivot());
     EXPECT_EQ(said(singular.current().name), "проверка L(2,2) по порогу");
+    EXPECT_EQ(said(singular.summary().back()), "Программа на этой системе останавливается: |L(2,2)| меньше порога.");
+
+    // Rounded to three digits (c low, s high, each within its last digit),
+    // the student's pivot passes where the solve's own does not: said, with
+    // the solve's value, and the student goes on from the own numbers.
+    Practice nearly(solved({{1, 2}, {2, 4.0000001}}, {3, 6.0000001}), Level::Everything, 0, Russian);
+    const std::map<std::string, const char16_t*> typed = {
+        {"m вращения (1,2)", u"0,500"}, {"t вращения (1,2)", u"0,618"}, {"p вращения (1,2)", u"2,24"},
+        {"c вращения (1,2)", u"0,447"}, {"s вращения (1,2)", u"0,895"}};
+    practice::Verdict pivot;
+    while (!nearly.done() && said(nearly.current().name) != "y(2)") {
+        const std::string name = said(nearly.current().name);
+        const practice::Verdict verdict = nearly.answer(typed.count(name) ? std::u16string(typed.at(name)) : rightAnswer(nearly));
+        if (name == "проверка L(2,2) по порогу")
+            pivot = verdict;
+    }
+    EXPECT_EQ(said(pivot.words), "верно.");
+    EXPECT_NE(said(pivot.drift).find("меньше порога: программа здесь остановилась бы"), std::string::npos) << said(pivot.drift);
+    EXPECT_FALSE(nearly.stoppedAtPivot());
     Practice overflow(solved({{1.5e308, 1.5e308}, {1, 2}}, {1, 1}), Level::TangentAndPivot, 0, Russian);
     while (!overflow.done())
         overflow.answer(rightAnswer(overflow));

@@ -46,6 +46,7 @@ class FilesTest : public QObject, public platform::FileDialogs {
         filter = chosenFilter.isEmpty() ? filters.value(0) : chosenFilter;
         return chosen;
     }
+    QString folderToWrite(QWidget*, const QString&) override { return {}; }
     void startIn(const QString& folder) override { startedIn = folder; }
 
     // A number under the settings of the run: "1,5" or "1.5".

@@ -27,6 +27,7 @@ class PracticeWindowTest : public QObject, public platform::FileDialogs {
     QString chosen;
 
     QString fileToOpen(QWidget*, const QString&, const QStringList&) override { return {}; }
+    QString folderToWrite(QWidget*, const QString&) override { return {}; }
     QString fileToSave(QWidget*, const QString&, const QString&, const QStringList& filters, QString& filter) override
     {
         filter = filters.value(0);
@@ -133,8 +134,9 @@ private slots:
         QCOMPARE(program.focus()->accessibleName(), QString("p вращения (1,2)"));
         QCOMPARE(in<QLineEdit>("Znachenie_txt(2)")->text(), local("0,5"));
         QCOMPARE(in<QLabel>("Otmetka_lbl(2)")->text(), QString("верно с первой попытки"));
-        // Started again, it asks from the start.
+        // Started again, it asks first, then asks from the start.
         program.click(window::Praktika_frm, "Zanovo_cmd");
+        QVERIFY(program.messages.last().endsWith("Начать практику на этой системе заново? Сделанное в ней будет потеряно. | question"));
         QCOMPARE(program.focusName(), QString("Praktika_frm.Vvedenie_txt"));
         // F1: practice's own help.
         QTest::keyClick(program.focus(), Qt::Key_F1);
@@ -170,6 +172,32 @@ private slots:
         QCOMPARE(program.focus()->accessibleDescription(), QString("верно с первой попытки"));
         QTest::keyClick(program.focus(), Qt::Key_Backtab);
         QCOMPARE(program.focus()->accessibleName(), QString("A(2,1) после вращения (1,2)"));
+    }
+
+    // Eight unknowns, everything checked: a rotation has 19 values, which
+    // scroll under the picture; the window still fits a laptop's screen.
+    void eightUnknownsFitASmallScreen()
+    {
+        QList<QStringList> rows;
+        QStringList answers;
+        for (int i = 1; i <= 8; ++i) {
+            rows.append(QStringList());
+            for (int j = 1; j <= 8; ++j)
+                rows.last().append(QString::number(i == j ? 10 : (i * j) % 5));
+            answers.append(QString::number(i));
+        }
+        program.goToAnswers(rows);
+        program.typeAnswers(answers);
+        QTest::keyClick(program.focus(), Qt::Key_F4);
+        QVERIFY(program.activate(window::Praktika_frm));
+        in<QComboBox>("Uroven_cmb")->setCurrentIndex(2);
+        program.click(window::Praktika_frm, "Nachat_cmd");
+        in<QComboBox>("Znachenie_cmb(0)")->setCurrentIndex(3);  // d = 2, e = 10: |d| < |e|
+        answer("");
+        program.click(window::Praktika_frm, "Pokazat_cmd");
+        platform::Form* practice = program.window(window::Praktika_frm);
+        QVERIFY2(practice->minimumSizeHint().height() <= 640, qPrintable(QString::number(practice->minimumSizeHint().height())));
+        QVERIFY(practice->height() <= 700);
     }
 
     void aRightHandSideThatIsNoNumberIsRefusedAsTheSolveRefusesIt()

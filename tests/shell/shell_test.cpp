@@ -165,7 +165,8 @@ private slots:
         menu();
         QCOMPARE(entries, QStringList({"Ход решения... (off) F2", "Ход решения по шагам... (off) Shift+F2",
                                        "Повторить последнюю систему (off) F3",
-                                       "Практика по методу вращений... (off) F4", "Открыть систему... Ctrl+O"}));
+                                       "Практика по методу вращений... (off) F4", "Задания для группы... F5",
+                                       "Открыть систему... Ctrl+O"}));
         program.solve({{"1", "0"}, {"0", "1"}}, {"1", "2"});
         program.click(window::Rezultat_frm, "NaBazu_cmd");
         main = program.window(window::Baza_frm);

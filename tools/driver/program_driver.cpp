@@ -42,6 +42,12 @@ void ProgramDriver::show(const QString& text, const QString& title, platform::Me
     messages.append(title + " | " + text + " | " + icons[static_cast<int>(icon)]);
 }
 
+bool ProgramDriver::ask(const QString& text, const QString& title)
+{
+    messages.append(title + " | " + text + " | question");
+    return answerYes;
+}
+
 void ProgramDriver::start(const QString& file)
 {
     // The offscreen platform warns of every window raised and every size
@@ -52,6 +58,7 @@ void ProgramDriver::start(const QString& file)
                 previous(type, context, text);
         });
     messages.clear();
+    answerYes = true;
     peremennye() = Peremennye{};
     forgetLastSolve();
     forgetAllPractice();

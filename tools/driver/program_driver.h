@@ -26,11 +26,14 @@ class Form;
 // caller: the driver stops the process with its name.
 class ProgramDriver : public platform::MessageService {
 public:
+    // The messages shown and the questions asked; the answer to the next questions.
     QStringList messages;
+    bool answerYes = true;
 
     ProgramDriver();
     ~ProgramDriver() override;
     void show(const QString& text, const QString& title, platform::MessageIcon icon) override;
+    bool ask(const QString& text, const QString& title) override;
 
     // A fresh run: a new shared state, the main window shown and active; or,
     // given a system's file, as the command line starts it.
