@@ -70,13 +70,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
+    // The room the screen leaves the client area, with the window's frame.
+    QSize roomForClient(const QRect& available) const;
 
 private:
     friend class WindowService;
     void markUnloaded() { unloaded_ = true; }
     void setClientSize(QSize client);
-    // The room the screen leaves the client area, with the window's frame.
-    QSize roomForClient(const QRect& available) const;
     void fitInto(const QRect& available);
     // The controls back on the client area itself, where they were designed.
     void standAsDesigned();

@@ -1,5 +1,7 @@
 #include "results/Praktika_frm.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -12,6 +14,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTimer>
@@ -73,6 +76,9 @@ QString spoken(const QString& shown)
 {
     return text(spokenText(shown.toStdU16String()));
 }
+
+// The picture's height where the screen has room for it.
+constexpr int PictureHeight = 160;
 
 }  // namespace
 
@@ -174,7 +180,7 @@ void Praktika_frm::buildWorkPage(QWidget* page)
     Shag_lbl->setFont(bold);
     Matritsa_pic = new StepView(page);
     Matritsa_pic->setObjectName(QStringLiteral("Matritsa_pic"));
-    Matritsa_pic->setMinimumHeight(160);
+    Matritsa_pic->setMinimumHeight(PictureHeight);
     Dano_lbl = new QLabel(page);
     Dano_lbl->setObjectName(QStringLiteral("Dano_lbl"));
     Dano_lbl->setWordWrap(true);
@@ -407,8 +413,31 @@ void Praktika_frm::showStep(bool anew)
         grid->setColumnStretch(2, 1);
     }
     // Every value of the step in sight, up to seven of them; more scroll.
+    // Where the screen has less room, the picture gives up some of its
+    // height first, then fewer values stand in sight.
     const int row = Proverit_cmd->sizeHint().height() + 6;
-    Znacheniya_scr->setMinimumHeight(std::min(Znacheniya_pnl->sizeHint().height(), 7 * row));
+    int rows = 7;
+    if (const QScreen* shownOn = screen()) {
+        // The least height the window takes as its controls now ask: each
+        // layout from the page up measured again.
+        const auto leastHeight = [this] {
+            for (QWidget* level = Matritsa_pic->parentWidget(); level; level = level->parentWidget()) {
+                level->layout()->invalidate();
+                level->updateGeometry();
+                if (level == this)
+                    break;
+            }
+            layout()->activate();
+            return minimumSize().height();
+        };
+        const int room = roomForClient(shownOn->availableGeometry()).height();
+        Znacheniya_scr->setMinimumHeight(0);
+        Matritsa_pic->setMinimumHeight(PictureHeight);
+        const int shortBy = leastHeight() + 2 * row - room;
+        Matritsa_pic->setMinimumHeight(std::clamp(PictureHeight - shortBy, PictureHeight / 2, PictureHeight));
+        rows = std::clamp((room - leastHeight()) / row, 1, 7);
+    }
+    Znacheniya_scr->setMinimumHeight(std::min(Znacheniya_pnl->sizeHint().height(), rows * row));
     refreshPicture();
     QWidget* focus = currentBox();
     Proverit_cmd->setEnabled(focus != nullptr);

@@ -1,7 +1,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
-#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -10,10 +9,8 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QTabWidget>
-#include <QToolTip>
 
 #include "platform/regional_settings.h"
-#include "platform/runtime/runtime_error.h"
 #include "results/step_view.h"
 #include "support/program_fixture.h"
 
@@ -76,19 +73,6 @@ private slots:
         QCOMPARE(program.result(2), QString());
         QVERIFY(results->rect().contains(program.box(window::Rezultat_frm, "Text1(1)")->geometry()));
         QVERIFY(!results->rect().intersects(program.box(window::Rezultat_frm, "Text1(2)")->geometry()));
-    }
-
-    void aFigureBeyondTheDecimalRangeFailsTheLoadAndLeavesNoWindow()
-    {
-        try {
-            showResults({{1, 0}, {0, 1}}, {1E30, 1}, {1, 1});
-            QFAIL("no error");
-        } catch (const platform::RuntimeError& error) {
-            QCOMPARE(error.number(), platform::error::Overflow);
-        }
-        QCOMPARE(program.openWindows(), ProgramFixture::names({window::Baza_frm}));
-        showResults({{1, 0}, {0, 1}}, {4, 5}, {4, 5});
-        QCOMPARE(program.result(0), QString("4"));
     }
 
     void theBoxesHandTheFocusToNextAndTabGoesBetweenTheButtons()
@@ -300,52 +284,6 @@ private slots:
         QTest::keyClick(program.focus(), Qt::Key_End, Qt::ShiftModifier);
         QTest::keyClick(program.focus(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), course()->toPlainText().section('\n', 0, 0));
-    }
-
-    // Each step of the worked example drawn: a cell shows the marks' colour
-    // exactly where the step marks it (its column or the cell itself), and
-    // nowhere else; a number too wide for its cell is rounded, its exact
-    // value a tool tip away.
-    void eachStepIsMarkedWhereItsModelSaysAndNowhereElse()
-    {
-        openCourseOfTheWorkedExample(Qt::ShiftModifier);
-        auto* picture = inCourse<StepView>("Shag_pic");
-        QPalette palette = picture->palette();
-        const QColor mark(255, 0, 255);
-        palette.setColor(QPalette::Highlight, mark);
-        picture->setPalette(palette);
-        const auto steps = stepsOfSolve(*lastSolve(), platform::regionalSettings());
-        for (std::size_t k = 0; k < steps.size(); ++k) {
-            const QImage image = picture->grab().toImage();
-            for (std::size_t t = 0; t < steps[k].tables.size(); ++t) {
-                const CourseStep::Table& table = steps[k].tables[t];
-                for (int row = 0; row < int(table.rows.size()); ++row) {
-                    for (int column = 0; column < int(table.headers.size()); ++column) {
-                        const bool marked =
-                            table.isHatched(row, column)
-                            || std::any_of(table.marks.begin(), table.marks.end(), [&](const CourseStep::Mark& m) {
-                                   return m.row == row && m.column == column;
-                               });
-                        const QRect cell = picture->cellRect(int(t), row, column).toAlignedRect().adjusted(2, 2, -2, -2);
-                        int coloured = 0;
-                        for (int y = cell.top(); y <= cell.bottom(); ++y) {
-                            for (int x = cell.left(); x <= cell.right(); ++x)
-                                coloured += image.pixelColor(x, y) == mark ? 1 : 0;
-                        }
-                        QVERIFY2((coloured > 0) == marked, qPrintable(QString("step %1, table %2, cell (%3,%4): %5 pixels")
-                                                                           .arg(k + 1).arg(t).arg(row + 1).arg(column + 1)
-                                                                           .arg(coloured)));
-                    }
-                }
-            }
-            if (steps[k].kind == CourseStep::Kind::Rotation) {  // p's exact value, a tool tip away
-                const QPoint p = picture->cellRect(1, 0, 0).center().toPoint();
-                QHelpEvent hover(QEvent::ToolTip, p, picture->mapToGlobal(p));
-                QApplication::sendEvent(picture, &hover);
-                QCOMPARE(QToolTip::text(), QString("5"));
-            }
-            QTest::keyClick(program.focus(), Qt::Key_Right);
-        }
     }
 
     void theCourseStaysOutOfTheRoadAndOutlivesTheResults()

@@ -211,33 +211,36 @@ private slots:
         QFETCH(bool, grey);
         if (palette.color(QPalette::Base) == dark().color(QPalette::Base))
             QVERIFY(StepPicture::contrast(palette.color(QPalette::Highlight), palette.color(QPalette::Base)) < 2);
-        Drawn drawn;
-        draw(drawn, "singular", QSize(1000, 420), palette);
         int marked = 0, plain = 0;
-        for (int k = 0; k < int(drawn.steps.size()); ++k) {
-            QImage image = shown(drawn, k);
-            if (grey)
-                image = image.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
-            const CourseStep& step = drawn.steps[k];
-            for (int t = 0; t < int(step.tables.size()); ++t) {
-                const CourseStep::Table& table = step.tables[t];
-                for (int r = 0; r < int(table.rows.size()); ++r) {
-                    for (int c = 0; c < int(table.headers.size()); ++c) {
-                        const bool isMarked = table.isHatched(r, c)
-                                              || std::any_of(table.marks.begin(), table.marks.end(), [&](const auto& m) {
-                                                     return m.row == r && m.column == c;
-                                                 });
-                        if (!isMarked && table.isTangent(r, c))
-                            continue;  // marked as a tangent by its letter, not by a frame
-                        const QRect cell = drawn.view.cellRect(t, r, c).toAlignedRect();
-                        const qreal strongest = strongestInFrame(image, cell, image.pixelColor(0, 0));
-                        const QString where = QString("step %1, table %2, cell (%3,%4)").arg(k + 1).arg(t).arg(r + 1).arg(c + 1);
-                        if (isMarked) {
-                            ++marked;
-                            QVERIFY2(strongest >= 3, qPrintable(where + QString(": marked at %1 : 1").arg(strongest)));
-                        } else {
-                            ++plain;
-                            QVERIFY2(strongest < 1.5, qPrintable(where + QString(": unmarked, yet %1 : 1").arg(strongest)));
+        for (const char* file : {"singular", "worked_example"}) {
+            Drawn drawn;
+            draw(drawn, file, QSize(1000, 420), palette);
+            for (int k = 0; k < int(drawn.steps.size()); ++k) {
+                QImage image = shown(drawn, k);
+                if (grey)
+                    image = image.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+                const CourseStep& step = drawn.steps[k];
+                for (int t = 0; t < int(step.tables.size()); ++t) {
+                    const CourseStep::Table& table = step.tables[t];
+                    for (int r = 0; r < int(table.rows.size()); ++r) {
+                        for (int c = 0; c < int(table.headers.size()); ++c) {
+                            const bool isMarked = table.isHatched(r, c)
+                                                  || std::any_of(table.marks.begin(), table.marks.end(), [&](const auto& m) {
+                                                         return m.row == r && m.column == c;
+                                                     });
+                            if (!isMarked && table.isTangent(r, c))
+                                continue;  // marked as a tangent by its letter, not by a frame
+                            const QRect cell = drawn.view.cellRect(t, r, c).toAlignedRect();
+                            const qreal strongest = strongestInFrame(image, cell, image.pixelColor(0, 0));
+                            const QString where = QString("%1, step %2, table %3, cell (%4,%5)")
+                                                          .arg(file).arg(k + 1).arg(t).arg(r + 1).arg(c + 1);
+                            if (isMarked) {
+                                ++marked;
+                                QVERIFY2(strongest >= 3, qPrintable(where + QString(": marked at %1 : 1").arg(strongest)));
+                            } else {
+                                ++plain;
+                                QVERIFY2(strongest < 1.5, qPrintable(where + QString(": unmarked, yet %1 : 1").arg(strongest)));
+                            }
                         }
                     }
                 }

@@ -13,7 +13,8 @@
 namespace {
 const platform::WindowName Windows[] = {window::Baza_frm,    window::Exit_frm,     window::OProgramme_frm,
                                         window::Spravka_frm, window::Nachalo_frm,  window::Start_frm,
-                                        window::Start2_frm,  window::Rezultat_frm, window::HodResheniya_frm};
+                                        window::Start2_frm,  window::Rezultat_frm, window::HodResheniya_frm,
+                                        window::Praktika_frm, window::Zadaniya_frm};
 }  // namespace
 
 class ScreenFitTest : public QObject {
@@ -44,32 +45,6 @@ class ScreenFitTest : public QObject {
         return true;
     }
 
-    // Walks to the window as a user does; the wizard with eight unknowns.
-    platform::Form* open(platform::WindowName name)
-    {
-        QList<QStringList> rows;
-        for (int i = 0; i < 8; ++i) {
-            rows.append(QStringList(8, "1"));
-            rows[i][i] = "10";
-        }
-        const QStringList answers = {"0", "1", "2", "3", "4", "5", "6", "7"};
-        if (name == window::Exit_frm || name == window::OProgramme_frm)
-            program.click(window::Baza_frm, name == window::Exit_frm ? "Exit_cmd" : "OProgr_cmd");
-        else if (name == window::Spravka_frm)
-            QTest::keyClick(program.window(window::Baza_frm), Qt::Key_F1);
-        else if (name == window::Nachalo_frm)
-            program.goToCount();
-        else if (name == window::Start_frm)
-            program.goToCoefficients(8);
-        else if (name == window::Start2_frm)
-            program.goToAnswers(rows);
-        else if (name == window::Rezultat_frm || name == window::HodResheniya_frm)
-            program.solve(rows, answers);
-        if (name == window::HodResheniya_frm && program.activate(window::Rezultat_frm))
-            QTest::keyClick(program.focus(), Qt::Key_F2, Qt::ShiftModifier);
-        return program.activate(name) ? program.window(name) : nullptr;
-    }
-
 private slots:
     void init() { program.start(); }
     void cleanup() { program.stop(); }
@@ -86,9 +61,9 @@ private slots:
     void everyWindowStandsOnTheScreenWithEveryButtonInReach()
     {
         QFETCH(int, row);
-        platform::Form* form = open(Windows[row]);
+        platform::Form* form = program.walkTo(Windows[row], 8);
         QVERIFY2(form, qPrintable(Windows[row].toString() + " is not open and active"));
-        QVERIFY2(form->screen()->availableGeometry().contains(form->frameGeometry()),
+        QTRY_VERIFY2(form->screen()->availableGeometry().contains(form->frameGeometry()),
                  qPrintable(placed(form) + " stands partly off the screen"));
         for (QPushButton* button : form->findChildren<QPushButton*>()) {
             if (!button->isVisibleTo(form) || inSight(button))

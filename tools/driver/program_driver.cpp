@@ -245,3 +245,32 @@ void ProgramDriver::solve(const QList<QStringList>& rows, const QStringList& ans
     typeAnswers(answers);
     click(window::Start2_frm, "next_cmd");
 }
+
+platform::Form* ProgramDriver::walkTo(platform::WindowName name, int n)
+{
+    QList<QStringList> rows;
+    QStringList answers;
+    for (int i = 0; i < n; ++i) {
+        rows.append(QStringList(n, QStringLiteral("1")));
+        rows[i][i] = QStringLiteral("10");
+        answers.append(QString::number(i));
+    }
+    if (name == window::Exit_frm || name == window::OProgramme_frm)
+        click(window::Baza_frm, name == window::Exit_frm ? "Exit_cmd" : "OProgr_cmd");
+    else if (name == window::Spravka_frm || name == window::Zadaniya_frm)
+        QTest::keyClick(window(window::Baza_frm), name == window::Spravka_frm ? Qt::Key_F1 : Qt::Key_F5);
+    else if (name == window::Nachalo_frm)
+        goToCount();
+    else if (name == window::Start_frm)
+        goToCoefficients(n);
+    else if (name == window::Start2_frm)
+        goToAnswers(rows);
+    else if (name != window::Baza_frm)
+        solve(rows, answers);
+    if ((name == window::HodResheniya_frm || name == window::Praktika_frm) && activate(window::Rezultat_frm))
+        QTest::keyClick(focus(), name == window::Praktika_frm ? Qt::Key_F4 : Qt::Key_F2,
+                        name == window::Praktika_frm ? Qt::NoModifier : Qt::ShiftModifier);
+    if (name == window::Praktika_frm && activate(name))
+        click(name, "Nachat_cmd");
+    return activate(name) ? window(name) : nullptr;
+}
