@@ -186,17 +186,8 @@ namespace {
 // as indices, powers of ten as numbers, a minus said, signs as words.
 TEST(SpokenText, SaysTheNotationInWords)
 {
-    const std::pair<std::u16string, std::u16string> cases[] = {
-        {u"d = A(1,2) = 4; e = A(1,1) = 3.", u"d = A строка 1, столбец 2 = 4; e = A строка 1, столбец 1 = 3."},
-        {u"Вращение (2,3): |d| ≥ |e|, m = e/d.", u"Вращение столбцов 2 и 3: модуль d не меньше модуль e, m = e делить на d."},
-        {u"|L(2,2)| = 4,44089209850063E-16 < 1E-07", u"модуль L строка 2, столбец 2 = 4,44089209850063 на 10 в степени "
-                                                     u"минус 16 меньше 1 на 10 в степени минус 7"},
-        {u"y(2) = -0,2; x(3) := c·x(3)", u"y 2 = минус 0,2; x 3 становится равным c умножить на x 3"},
-        {u"φ = 2·arctg t = -26,57°; 1E+15", u"фи = 2 умножить на arctg t = минус 26,57 градуса; 1 на 10 в степени 15"},
-        {u"t = −1/(0,75 + √1,5625)", u"t = минус 1 делить на (0,75 + корень из 1,5625)"},
-    };
-    for (const auto& [shown, said] : cases)
-        EXPECT_EQ(platform::utf8(spokenText(shown)), platform::utf8(said));
+    for (const DataRow& row : dataRows("spoken_texts.tsv"))
+        EXPECT_EQ(platform::utf8(spokenText(platform::utf16(row.at(0)))), row.at(1));
 }
 
 // A number in a narrow cell of the picture: rounded to the digits given, as
@@ -204,16 +195,11 @@ TEST(SpokenText, SaysTheNotationInWords)
 // exponent digits), and never longer than the general rule's own text.
 TEST(WriteShort, RoundsToTheDigitsAsTheGeneralRuleWrites)
 {
-    const auto russian = platform::NumberFormat::russian();
-    const std::tuple<double, int, std::u16string> cases[] = {
-        {0.333333333333333, 4, u"0,3333"}, {-12.7753101068507, 6, u"-12,7753"},
-        {1.5e-300, 3, u"1,5E-300"},        {123456789, 3, u"1,23E+08"},
-        {12345678, 3, u"12345678"},
-        {2.5, 4, u"2,5"},                  {0.000123456, 3, u"0,000123"},
-        {5, 3, u"5"},                      {-7.13926053782405e-302, 4, u"-7,139E-302"},
-    };
-    for (const auto& [value, digits, written] : cases)
-        EXPECT_EQ(platform::utf8(writeShort(value, digits, russian)), platform::utf8(written)) << value << " to " << digits;
+    for (const DataRow& row : dataRows("short_numbers.tsv")) {
+        EXPECT_EQ(platform::utf8(writeShort(*dataNumber(row.at(0)), std::stoi(row.at(1)), platform::NumberFormat::russian())),
+                  row.at(2))
+            << row[0] << " to " << row[1];
+    }
     EXPECT_EQ(platform::utf8(writeShort(0.125, 3, platform::NumberFormat::english())), "0.125");
 }
 

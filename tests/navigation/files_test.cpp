@@ -19,6 +19,7 @@
 #include "solver/peremennye.h"
 #include "support/data_file.h"
 #include "solver/yadro.h"
+#include "support/pdf_text.h"
 #include "support/program_fixture.h"
 
 // Systems in files and the course on paper, as a user opens and saves them:
@@ -50,11 +51,6 @@ class FilesTest : public QObject, public platform::FileDialogs {
     void startIn(const QString& folder) override { startedIn = folder; }
 
     // A number under the settings of the run: "1,5" or "1.5".
-    static QString local(QString number)
-    {
-        return number.replace(',', QString::fromStdU16String(platform::regionalSettings().decimalSeparator));
-    }
-
     QString file(const QString& name, const QByteArray& bytes)
     {
         QFile out(folder.filePath(name));
@@ -78,22 +74,8 @@ class FilesTest : public QObject, public platform::FileDialogs {
         return texts;
     }
 
-    static QString pdfText(const QString& path)
-    {
-        QProcess pdftotext;
-        pdftotext.start("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
-        pdftotext.waitForFinished();
-        return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
-    }
-
     // The first page's words, as pdftotext places them, in points.
-    static QString wordBoxes(const QString& path)
-    {
-        QProcess pdftotext;
-        pdftotext.start("pdftotext", {"-bbox", "-f", "1", "-l", "1", path, "-"});
-        pdftotext.waitForFinished();
-        return QString::fromUtf8(pdftotext.readAllStandardOutput());
-    }
+    static QString wordBoxes(const QString& path) { return pdfText(path, {"-bbox", "-f", "1", "-l", "1"}); }
 
     // The first page's size.
     static QRectF pageOf(const QString& path)
@@ -124,11 +106,10 @@ private slots:
     void ctrlOInEveryWindowThatHasItOpensTheGridFilled_data()
     {
         QTest::addColumn<int>("step");
-        QTest::newRow("the main window") << 0;
-        QTest::newRow("the count step") << 1;
-        QTest::newRow("the grid, a value typed") << 2;
-        QTest::newRow("the right-hand sides, a value typed") << 3;
-        QTest::newRow("the results") << 4;
+        int step = 0;
+        for (const char* where : {"the main window", "the count step", "the grid, a value typed",
+                                  "the right-hand sides, a value typed", "the results"})
+            QTest::newRow(where) << step++;
     }
 
     void ctrlOInEveryWindowThatHasItOpensTheGridFilled()
@@ -165,36 +146,21 @@ private slots:
     // settings' own mark «%1» and the other «%2» make it.
     void aFileReadOtherwiseThanWrittenIsToldInTheGrid_data()
     {
-        const QString mark = "Числа в файле записаны с десятичным разделителем «%2»; он заменён на «%1», как в "
-                             "региональных настройках.";
-        const QString names = "Первая строка файла — названия столбцов; она пропущена.";
-        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("point");  // the note under settings with a decimal point
         QTest::addColumn<QString>("comma");  // and with a decimal comma
-        QTest::newRow("numpy's default") << "@exports/numpy_default.txt" << "" << mark;
-        QTest::newRow("LibreOffice under Russian settings") << "@exports/libreoffice_ru.csv" << mark << "";
-        QTest::newRow("a header line") << "@exports/header_ru.csv" << names + ' ' + mark << names;
-        QTest::newRow("R's write.csv, row names")
-            << "@exports/r_write_csv_b.csv"
-            << names + " Первый столбец файла — названия строк («1», «2», «3»); он пропущен."
-            << names + " Первый столбец файла — названия строк («1», «2», «3»); он пропущен. " + mark;
-        QTest::newRow("pandas without its index, the columns' numbers")
-            << "@exports/pandas_noindex_b.csv" << "Первая строка файла — номера столбцов; она пропущена."
-            << "Первая строка файла — номера столбцов; она пропущена. " + mark;
-        QTest::newRow("a Russian spreadsheet in Windows-1251")
-            << "@exports/libreoffice_cp1251_header.csv" << "Файл прочитан в кодировке Windows-1251. " + mark
-            << "Файл прочитан в кодировке Windows-1251.";
-        QTest::newRow("a cell with digit groups kept as written")
-            << "\"1\u00a0234,500\";0,25;1\n2;3;4\n"
-            << mark + " Значение «1\u00a0234,500» оставлено как в файле: оно не читается как число." << "";
+        for (const DataRow& row : dataRows("file_notes.tsv")) {
+            QTest::newRow(row.at(0).c_str()) << QByteArray::fromStdString(dataBytes(row.at(1)))
+                                             << QString::fromStdString(row.at(2)) << QString::fromStdString(row.at(3));
+        }
     }
 
     void aFileReadOtherwiseThanWrittenIsToldInTheGrid()
     {
-        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
         QFETCH(QString, point);
         QFETCH(QString, comma);
-        chosen = this->file("exported.csv", QByteArray::fromStdString(dataBytes(file.toStdString())));
+        chosen = file("exported.csv", bytes);
         QTest::keyClick(program.focus(), Qt::Key_O, Qt::ControlModifier);
         platform::Form* grid = program.window(window::Start_frm);
         QVERIFY(grid);
@@ -445,10 +411,7 @@ private slots:
         QVERIFY(program.activate(window::HodResheniya_frm));
         chosen = folder.filePath("eight.pdf");
         QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
-        QProcess pdftotext;
-        pdftotext.start("pdftotext", {"-layout", "-enc", "UTF-8", chosen, "-"});
-        pdftotext.waitForFinished();
-        const QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
+        const QStringList pages = pdfText(chosen).split('\f', Qt::SkipEmptyParts);
         QVERIFY2(pages.size() > 2, qPrintable(QString::number(pages.size())));
         // Its rows of eight long values would not stand on an upright page: it is turned across.
         QVERIFY(pageOf(chosen).width() > pageOf(chosen).height());
@@ -465,9 +428,7 @@ private slots:
         QTest::keyClick(program.focus(), Qt::Key_Tab, Qt::ControlModifier);
         chosen = folder.filePath("steps.pdf");
         QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
-        pdftotext.start("pdftotext", {"-enc", "UTF-8", chosen, "-"});
-        pdftotext.waitForFinished();
-        const QString stepsText = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        const QString stepsText = pdfText(chosen, {});
         // The words are broken between words only: never a number at its decimal comma.
         if (local(",") == ",")
             QVERIFY2(!stepsText.contains(QRegularExpression("\\d,\\n\\d")), qPrintable(stepsText));
@@ -523,7 +484,7 @@ private slots:
         const QString course = program.window(window::HodResheniya_frm)->findChild<QPlainTextEdit*>()->toPlainText();
         chosen = folder.filePath("course.pdf");
         program.click(window::HodResheniya_frm, "Sokhranit_cmd");
-        const QString saved = pdfText(chosen);
+        const QString saved = pdfText(chosen).simplified();
         const QString date = QLocale(QLocale::Russian).toString(QDate::currentDate(), "d MMMM yyyy");
         QVERIFY2(saved.startsWith("Реализация метода вращений. Ход решения " + date), qPrintable(saved));
         QVERIFY2(saved.contains(course.simplified()), qPrintable(saved));
@@ -536,7 +497,7 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(folder.filePath("printed.pdf"));
         QVERIFY(printCourse(printer, course.split('\n'), QDate::currentDate(), "Печать хода решения"));
-        QCOMPARE(pdfText(printer.outputFileName()), saved);
+        QCOMPARE(pdfText(printer.outputFileName()).simplified(), saved);
         for (const QString& pdf : {chosen, printer.outputFileName()}) {
             const QRectF page = pageOf(pdf), text = inkOf(pdf);
             QVERIFY2(std::abs(page.width() - 595.3) < 1 && std::abs(page.height() - 841.9) < 1, qPrintable(pdf));

@@ -17,6 +17,11 @@
 class PlatformTest : public QObject {
     Q_OBJECT
 
+    static QStringList words(const std::string& field)
+    {
+        return QString::fromStdString(field).split(' ', Qt::SkipEmptyParts);
+    }
+
 private slots:
     void keysBecomeTheirVirtualKeyCodes_data()
     {
@@ -56,17 +61,8 @@ private slots:
         QTest::addColumn<QStringList>("environment");
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("Wayland with XWayland, a file to open")
-            << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:0"} << QStringList{"система.csv"} << "xcb";
-        QTest::newRow("a Wayland session, X beside it")
-            << QStringList{"XDG_SESSION_TYPE=wayland", "DISPLAY=:1"} << QStringList() << "xcb";
-        QTest::newRow("Wayland without X") << QStringList{"WAYLAND_DISPLAY=wayland-0", "XDG_SESSION_TYPE=wayland"}
-                                           << QStringList() << "";
-        QTest::newRow("X alone, the toolkit's own choice") << QStringList{"DISPLAY=:0"} << QStringList() << "";
-        QTest::newRow("the user set QT_QPA_PLATFORM")
-            << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:0", "QT_QPA_PLATFORM=wayland"} << QStringList() << "";
-        QTest::newRow("the user gave -platform") << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:0"}
-                                                 << QStringList{"-platform", "wayland"} << "";
+        for (const DataRow& row : dataRows("window_systems.tsv"))
+            QTest::newRow(row.at(0).c_str()) << words(row.at(1)) << words(row.at(2)) << QString::fromStdString(row.at(3));
     }
 
     void theWindowSystemIsXWhereAWaylandSessionHasAnXServer()
@@ -104,11 +100,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("variables");
         QTest::addColumn<QString>("mark");
-        QTest::newRow("LANG alone") << QStringList{"LANG=ru_RU.UTF-8"} << ",";
-        QTest::newRow("LC_NUMERIC over LANG") << QStringList{"LANG=en_US.UTF-8", "LC_NUMERIC=ru_RU.UTF-8"} << ",";
-        QTest::newRow("LC_ALL over LC_NUMERIC")
-            << QStringList{"LANG=ru_RU.UTF-8", "LC_NUMERIC=ru_RU.UTF-8", "LC_ALL=en_US.UTF-8"} << ".";
-        QTest::newRow("LC_NUMERIC over LANG, the other way") << QStringList{"LANG=ru_RU.UTF-8", "LC_NUMERIC=en_US.UTF-8"} << ".";
+        for (const DataRow& row : dataRows("decimal_mark_variables.tsv"))
+            QTest::newRow(row.at(0).c_str()) << words(row.at(1)) << QString::fromStdString(row.at(2));
     }
 
     void theDecimalMarkComesFromLcAllThenLcNumericThenLang()

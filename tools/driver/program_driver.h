@@ -82,6 +82,7 @@ public:
     void solve(const QList<QStringList>& rows, const QStringList& answers);
     // Walks to the window as a user does, with a system of n unknowns that
     // solves (ten on the diagonal, ones elsewhere): the course at its steps,
-    // practice at its work. Gives the window, active, or nullptr.
+    // practice at its first rotation with every value asked. Gives the
+    // window, active, or nullptr.
     platform::Form* walkTo(platform::WindowName name, int n);
 };
