@@ -87,6 +87,16 @@ QFont classicFont(double pointSize, bool bold)
     return font;
 }
 
+QLabel* wordsLabel(QWidget* parent, const QString& name)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setFocusPolicy(Qt::NoFocus);
+    return label;
+}
+
 void layOutPage(QWidget* window, QWidget* page, std::initializer_list<QPushButton*> buttons)
 {
     const int margin = twipsToPixels(120);

@@ -42,6 +42,10 @@ private:
 // MS Sans Serif where it exists, otherwise a sans-serif of the same widths.
 QFont classicFont(double pointSize, bool bold = false);
 
+// A label whose words change as the user works: wrapped, selected with the
+// mouse, never given the focus (a screen reader hears it as it changes).
+QLabel* wordsLabel(QWidget* parent, const QString& name);
+
 // A window that is one page, resized as the user likes: the page takes the
 // window, its buttons stand in a row at its bottom right.
 void layOutPage(QWidget* window, QWidget* page, std::initializer_list<QPushButton*> buttons);

@@ -181,11 +181,7 @@ void Praktika_frm::buildWorkPage(QWidget* page)
     Matritsa_pic = new StepView(page);
     Matritsa_pic->setObjectName(QStringLiteral("Matritsa_pic"));
     Matritsa_pic->setMinimumHeight(PictureHeight);
-    Dano_lbl = new QLabel(page);
-    Dano_lbl->setObjectName(QStringLiteral("Dano_lbl"));
-    Dano_lbl->setWordWrap(true);
-    Dano_lbl->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Dano_lbl->setFocusPolicy(Qt::NoFocus);  // read with the mouse; a screen reader hears it as it changes
+    Dano_lbl = platform::wordsLabel(page, QStringLiteral("Dano_lbl"));
     // The values of a step, as many as 19 at eight unknowns, scroll under the
     // picture rather than make the window taller than a screen.
     Znacheniya_scr = new QScrollArea(page);
@@ -197,11 +193,7 @@ void Praktika_frm::buildWorkPage(QWidget* page)
     Znacheniya_pnl->setObjectName(QStringLiteral("Znacheniya_pnl"));
     new QGridLayout(Znacheniya_pnl);
     Znacheniya_scr->setWidget(Znacheniya_pnl);
-    Vyvod_lbl = new QLabel(page);
-    Vyvod_lbl->setObjectName(QStringLiteral("Vyvod_lbl"));
-    Vyvod_lbl->setWordWrap(true);
-    Vyvod_lbl->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Vyvod_lbl->setFocusPolicy(Qt::NoFocus);  // read with the mouse; a screen reader hears it as it changes
+    Vyvod_lbl = platform::wordsLabel(page, QStringLiteral("Vyvod_lbl"));
     Vyvod_lbl->setMinimumHeight(Vyvod_lbl->fontMetrics().lineSpacing() * 3);
     Vyvod_lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const auto button = [page](const char* name, const QString& caption, const QString& tip) {

@@ -117,11 +117,7 @@ Zadaniya_frm::Zadaniya_frm()
     Khod_bar->setObjectName(QStringLiteral("Khod_bar"));
     Khod_bar->setAccessibleName(QStringLiteral("Ход создания"));
     Khod_bar->hide();
-    Itog_lbl = new QLabel(this);
-    Itog_lbl->setObjectName(QStringLiteral("Itog_lbl"));
-    Itog_lbl->setWordWrap(true);
-    Itog_lbl->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Itog_lbl->setFocusPolicy(Qt::NoFocus);  // read with the mouse; a screen reader hears it as it changes
+    Itog_lbl = platform::wordsLabel(this, QStringLiteral("Itog_lbl"));
     platform::Controls controls(*this);
     Sozdat_cmd = controls.button(QStringLiteral("Sozdat_cmd"), QStringLiteral("&Создать..."),
                                  QStringLiteral("Выбрать папку и записать в неё задания, ответы и файлы вариантов"), 0,
