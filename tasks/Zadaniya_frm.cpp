@@ -203,11 +203,18 @@ void Zadaniya_frm::Sozdat_cmd_Click()
     const QString folder = platform::fileDialogs().folderToWrite(this, FolderTitle);
     if (folder.isEmpty())
         return;
-    QStringList there;
-    for (const QString& name : fileNames(*chosen)) {
+    // Every file of a set of this number there, whatever its count of
+    // variants: those the new set does not write are taken away with it.
+    const QStringList names = fileNames(*chosen);
+    QStringList old = QDir(folder).entryList({QStringLiteral("Вариант *, набор %1.csv").arg(chosen->setNumber)},
+                                             QDir::Files, QDir::Name);
+    for (const QString& name : names.mid(chosen->count)) {
         if (QFile::exists(QDir(folder).filePath(name)))
-            there.append(u'«' + name + u'»');
+            old.append(name);
     }
+    QStringList there;
+    for (const QString& name : old)
+        there.append(u'«' + name + u'»');
     if (!there.isEmpty()
         && !platform::messageService().ask(
             QStringLiteral("В папке %1 уже есть файлы этого набора: %2. Заменить их?")
@@ -220,6 +227,10 @@ void Zadaniya_frm::Sozdat_cmd_Click()
     Zakryt_cmd->setAccessibleDescription(Zakryt_cmd->toolTip());
     if (!write(folder, *chosen))
         return;
+    for (const QString& name : old) {
+        if (!names.contains(name))
+            QFile::remove(QDir(folder).filePath(name));
+    }
     const QString done = QStringLiteral("Готово: в папке %1 — задания и ответы (PDF), таблица ответов и файлы "
                                         "вариантов (%2), набор № %3.")
                              .arg(platform::quotedFileName(folder))

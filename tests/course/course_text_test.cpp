@@ -8,8 +8,6 @@
 // TESKORA_WRITE_COURSES=1 rewrites the texts from the program, to be read
 // through before they are kept, and fails the run.
 
-#include <cstdlib>
-#include <fstream>
 #include <regex>
 #include <sstream>
 
@@ -21,6 +19,7 @@
 #include "course/text_grid.h"
 #include "platform/runtime/utf8.h"
 #include "support/course_cases.h"
+#include "support/golden_file.h"
 
 namespace {
 
@@ -30,17 +29,9 @@ protected:
     std::vector<std::u16string> course() { return courseOfSolve(solvedCase(GetParam()), settingsOfCase(GetParam())); }
     std::vector<CourseStep> steps() { return stepsOfSolve(solvedCase(GetParam()), settingsOfCase(GetParam())); }
 
-    // The whole text against its file; or the file rewritten, which never
-    // passes: the rewritten texts are to be read before a run without it.
     static void compareWithFile(const std::string& text, const std::string& folder)
     {
-        const std::string file = std::string(TESKORA_TEST_DATA) + "/" + folder + "/" + GetParam().at(4) + ".txt";
-        if (std::getenv("TESKORA_WRITE_COURSES")) {
-            std::ofstream(file) << text;
-            FAIL() << file << " rewritten: read the change, then run again without TESKORA_WRITE_COURSES";
-        }
-        std::ifstream expected(file);
-        EXPECT_EQ(text, std::string(std::istreambuf_iterator<char>(expected), {}));
+        ::compareWithFile(text, folder + "/" + GetParam().at(4) + ".txt");
     }
 };
 

@@ -10,6 +10,7 @@
 #include "course/practice.h"
 #include "platform/runtime/utf8.h"
 #include "support/course_cases.h"
+#include "support/golden_file.h"
 
 namespace {
 
@@ -69,74 +70,39 @@ TEST(Practice, AValueIsRightToTheDigitsTypedAndNeedsThreeUnlessExact)
     }
 }
 
-// Each case of a rotation, told by the case chosen and checked by the
-// formula with the student's numbers put in.
-TEST(Practice, EachCaseOfARotationIsJudgedWithTheStudentsNumbers)
+// A whole practice as a student meets it, every value checked: each value
+// answered wrong, then right, with the question the picture asks, the numbers
+// given and what is said to each answer; the report when the first step is
+// done and at the end. Against its whole transcript under tests/data/practice.
+class Transcript : public testing::TestWithParam<DataRow> {};
+
+TEST_P(Transcript, IsWhatTheStudentIsToldAtEveryValue)
 {
-    struct Case {
-        std::vector<std::vector<double>> a;
-        const char* chosen;
-        const char* wrongT;  // the formula a wrong t is told
+    Practice practice(solvedCase(courseCase(GetParam().at(0))), Level::Everything, std::stoi(GetParam().at(1)), Russian);
+    std::string text;
+    const auto report = [&] {
+        for (const auto& line : practice.report(u"8 декабря 2026"))
+            text += said(line) + "\n";
     };
-    const Case cases[] = {
-        {{{3, 4}, {1, 2}}, "|d| ≥ |e|: m = e/d", "неверно: t = ±1/(|m| + √(m² + 1)) со знаком m при m = 0,75."},
-        {{{-3, 4}, {1, 2}}, "|d| ≥ |e|: m = e/d", "неверно: t = ±1/(|m| + √(m² + 1)) со знаком m при m = -0,75."},
-        {{{4, 3}, {2, 1}}, "|d| < |e|: m = d/e", "неверно: t = m/(1 + √(m² + 1)) при m = 0,75."},
-        {{{0, 1}, {1, 0}}, "e = 0: вращение на 90°", "неверно: при e = 0 t = 1."},
-        {{{2, 0}, {1, 4}}, "d = 0: вращение не нужно", nullptr},
-    };
-    for (const Case& each : cases) {
-        Practice practice(solved(each.a, {1, 1}), Level::Everything, 0, Russian);
-        const std::u16string other = std::string(each.chosen) == "|d| < |e|: m = d/e" ? u"|d| ≥ |e|: m = e/d" : u"|d| < |e|: m = d/e";
-        EXPECT_EQ(said(practice.answer(other).words).rfind("неверно: сравните d = A(1,2) = ", 0), 0u) << each.chosen;
-        EXPECT_EQ(said(practice.answer(platform::utf16(each.chosen)).words), "верно.") << each.chosen;
-        // The case brought the rotation's values into its step: its mark counts both tries.
-        EXPECT_EQ(said(practice::markWords(practice.steps()[0].items[0])), "верно с попытки 2") << each.chosen;
-        if (!each.wrongT) {  // no rotation: the forward substitution comes next
-            EXPECT_EQ(practice.steps()[practice.stepIndex()].kind, practice::Step::Kind::Substitution);
-            continue;
-        }
-        if (practice.current().kind == practice::Item::Kind::M)
-            practice.answer(rightAnswer(practice));
-        EXPECT_EQ(said(practice.answer(u"0,999").words), each.wrongT);
-        EXPECT_EQ(said(practice.answer(rightAnswer(practice)).words), "верно.");
+    while (!practice.done()) {
+        const std::size_t step = practice.stepIndex();
+        const CourseStep shown = practice.picture(step);
+        text += said(practice.current().name) + " (" + said(shown.note) + "; " + said(shown.text.at(0)) + ")\n";
+        const auto choices = practice.choices(practice.current());
+        const std::u16string right = rightAnswer(practice);
+        const std::u16string wrong = choices.empty() ? u"999" : choices.at(choices.at(0) == right ? 1 : 0);
+        text += "  " + said(wrong) + ": " + said(practice.answer(wrong).words) + "\n";
+        const practice::Verdict verdict = practice.answer(right);
+        text += "  " + said(right) + ": " + said(verdict.words) + (verdict.drift.empty() ? "" : " " + said(verdict.drift)) + "\n";
+        if (step == 0 && practice.stepIndex() == 1)
+            report();
     }
+    report();
+    compareWithFile(text, "practice/" + GetParam().at(2) + ".txt");
 }
 
-// The worked example through at every value: right at the first try each,
-// one wrong t then right, a p shown; the summary tells them apart, and the
-// report holds each value with its mark.
-TEST(Practice, AWholePracticeTellsRightWrongAndShownApart)
-{
-    Practice practice(solved({{3, 4}, {1, 2}}, {7, 3}), Level::Everything, 0, Russian);
-    EXPECT_EQ(said(practice.current().name), "случай вращения (1,2)");
-    int asked = 0;
-    while (!practice.done()) {
-        const std::string name = said(practice.current().name);
-        if (name == "t вращения (1,2)") {
-            EXPECT_EQ(said(practice.answer(u"0,6").words), "неверно: t = ±1/(|m| + √(m² + 1)) со знаком m при m = 0,75.");
-        }
-        if (name == "p вращения (1,2)") {
-            EXPECT_EQ(said(practice.show().words), "показано: p вращения (1,2) = 5.");
-            continue;
-        }
-        EXPECT_EQ(said(practice.answer(rightAnswer(practice)).words), "верно.") << name;
-        ++asked;
-    }
-    EXPECT_EQ(asked, 13);  // the rotation's case, m, t, c, s and row 2; two pivots' tests and y; two x
-    const auto summary = practice.summary();
-    EXPECT_EQ(said(summary.at(0)), "Верно с первой попытки: 12; верно не с первой: 1; показано: 1.");
-    EXPECT_EQ(said(summary.at(1)), "Первое неверное t: t вращения (1,2).");
-    EXPECT_EQ(said(summary.back()), "Решение программы: Х1 = 1; Х2 = 1.");
-    const auto report = practice.report(u"8 декабря 2026");
-    const auto has = [&](const char* line) { return std::find(report.begin(), report.end(), platform::utf16(line)) != report.end(); };
-    EXPECT_TRUE(has("Студент: ________________________________________"));
-    EXPECT_TRUE(has("  уравнение 1: 3·Х1 + 4·Х2 = 7."));
-    EXPECT_TRUE(has("  t вращения (1,2): 0,5 — верно с попытки 2."));
-    EXPECT_TRUE(has("  p вращения (1,2): 5 — показано."));
-    EXPECT_TRUE(has("Первое неверное t: t вращения (1,2)."));
-    EXPECT_TRUE(has("  x(2) после обратного вращения (1,2): 1 — верно с первой попытки."));
-}
+INSTANTIATE_TEST_SUITE_P(Cases, Transcript, testing::ValuesIn(dataRows("practice_transcripts.tsv")),
+                         rowNames([](const DataRow& row) { return row.at(2); }));
 
 // A value is right where it agrees with the student's own numbers, or with
 // the solve's own: c exact after a rounded t is not called wrong.

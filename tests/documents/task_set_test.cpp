@@ -95,6 +95,9 @@ void expectSound(const Variant& variant, const std::vector<std::u16string>& answ
         EXPECT_EQ(!rotation.made, zeroCell) << "variant " << variant.number;
         EXPECT_EQ(rotation.made && rotation.step.branch == RotationObserver::Branch::ZeroPivot, quarterTurn)
             << "variant " << variant.number;
+        // Nor one that rounding hides: a d or e that exact arithmetic makes zero.
+        EXPECT_TRUE(zeroCell || quarterTurn || std::min(std::abs(rotation.step.d), std::abs(rotation.step.e)) > 1e-6)
+            << "variant " << variant.number << ", rotation (" << rotation.i << "," << rotation.j << ")";
     }
 }
 
@@ -105,9 +108,11 @@ TEST(TaskSet, EveryVariantSolvesToItsNumbersFarFromSingularAndDiffers)
              {std::tuple{Numbers::Whole, Numbers::Whole, false}, std::tuple{Numbers::OneDecimal, Numbers::Whole, true},
               std::tuple{Numbers::Whole, Numbers::OneDecimal, true},
               std::tuple{Numbers::OneDecimal, Numbers::OneDecimal, false}}) {
-            Choices choices{n, 24, coefficients, solution, special, std::uint64_t(1000 + n)};
+            // At eight unknowns, the sets in which a teacher met such a hidden case.
+            const int count = n == 8 ? 200 : 24;
+            Choices choices{n, count, coefficients, solution, special, std::uint64_t(n == 8 ? (special ? 777 : 4242) : 1000 + n)};
             const std::vector<Variant> set = tasks::makeSet(choices);
-            ASSERT_EQ(set.size(), 24u);
+            ASSERT_EQ(set.size(), std::size_t(count));
             const auto answers = tasks::answerRows(set, Russian);
             for (std::size_t k = 0; k < set.size(); ++k) {
                 expectSound(set[k], answers[k + 1], special);

@@ -43,3 +43,4 @@ inline DataRow courseCase(const std::string& file)
     }
     throw std::runtime_error("no course case " + file);
 }
+

@@ -178,6 +178,11 @@ private slots:
         program.answerYes = true;
         make();
         QVERIFY(QFileInfo(folder + "/Ответы 7.csv").size() > 0);
+        // A set of the same number with fewer variants takes the others away.
+        program.type(window::Zadaniya_frm, "Varianty_txt", "2");
+        make();
+        QCOMPARE(files(folder), QStringList({"Вариант 1, набор 7.csv", "Вариант 2, набор 7.csv", "Задания 7.pdf",
+                                             "Ответы 7.csv", "Ответы 7.pdf"}));
     }
 };
 
