@@ -70,16 +70,18 @@ TEST(Practice, AValueIsRightToTheDigitsTypedAndNeedsThreeUnlessExact)
     }
 }
 
-// A whole practice as a student meets it, every value checked: each value
-// answered wrong, then right, with the question the picture asks, the numbers
+// A whole practice as a student meets it at a level: each value answered
+// wrong (the first number also as a letter), then right, with the question the picture asks, the numbers
 // given and what is said to each answer; the report when the first step is
 // done and at the end. Against its whole transcript under tests/data/practice.
 class Transcript : public testing::TestWithParam<DataRow> {};
 
 TEST_P(Transcript, IsWhatTheStudentIsToldAtEveryValue)
 {
-    Practice practice(solvedCase(courseCase(GetParam().at(0))), Level::Everything, std::stoi(GetParam().at(1)), Russian);
+    Practice practice(solvedCase(courseCase(GetParam().at(0))), Level(std::stoi(GetParam().at(3))),
+                      std::stoi(GetParam().at(1)), Russian);
     std::string text;
+    bool typedALetter = false;
     const auto report = [&] {
         for (const auto& line : practice.report(u"8 декабря 2026"))
             text += said(line) + "\n";
@@ -90,6 +92,9 @@ TEST_P(Transcript, IsWhatTheStudentIsToldAtEveryValue)
         text += said(practice.current().name) + " (" + said(shown.note) + "; " + said(shown.text.at(0)) + ")\n";
         const auto choices = practice.choices(practice.current());
         const std::u16string right = rightAnswer(practice);
+        if (choices.empty() && !typedALetter)
+            text += "  a: " + said(practice.answer(u"a").words) + "\n";
+        typedALetter = typedALetter || choices.empty();
         const std::u16string wrong = choices.empty() ? u"999" : choices.at(choices.at(0) == right ? 1 : 0);
         text += "  " + said(wrong) + ": " + said(practice.answer(wrong).words) + "\n";
         const practice::Verdict verdict = practice.answer(right);

@@ -200,6 +200,8 @@ private slots:
             QVERIFY(QFile::link(chosen, chosen));
         else if (bytes == "device")
             chosen = "/dev/null";
+        else if (bytes == "long name")
+            chosen = folder.filePath(QString(300, 'x') + ".csv");
         else if (bytes == "socket")
             QVERIFY(listening.listen(chosen));
         else if (bytes == "large")
