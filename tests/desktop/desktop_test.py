@@ -857,6 +857,15 @@ def practice_on_the_worked_example_is_checked_and_heard_at_every_value():
     answer("1", "верно", "Х2")
     answer("1", "верно", "Шаг выполнен")
     hear(["Return"], "Итог", "Верно с первой попытки: 5; верно не с первой: 1; показано: 0")
+    # Printed where there is no printer: into the PDF file the print dialog offers.
+    key("ctrl+p")
+    dialog = "Печать отчёта о практике"
+    printed = os.path.join(SCRATCH, "Практика.pdf")
+    check(text_of(control(dialog, "text", "Вывод в файл:")) == printed, "the print dialog offers another file")
+    key("Return")
+    wait_for(lambda: dialog not in captions() and os.path.exists(printed), "the report printed to " + printed)
+    check("Студент: ___" in wait_for(lambda: run("pdftotext", printed, "-"), "the printed report"), "the printed report")
+    subprocess.run(["xdotool", "windowactivate", "--sync", x_window(PRACTICE)], check=True)
     report = os.path.join(SCRATCH, "practice.pdf")
     key("ctrl+s")
     through_file_dialog("Сохранение отчёта о практике", report)
@@ -905,6 +914,18 @@ def a_teacher_makes_a_set_of_tasks_and_a_variant_opens():
     expect_spoken(mark, "Готово: в папке")
     sheet = run("pdftotext", "-layout", os.path.join(folder, "Задания 2026.pdf"), "-")
     check("Вариант 3" in sheet and "Задания, набор № 2026" in sheet, "the task sheet reads:\n" + sheet)
+    # The same set again: a question, heard, and "Нет" leaves the files as they were.
+    made_at = {name: os.path.getmtime(os.path.join(folder, name)) for name in made}
+    mark = quiet()
+    click(control(TASKS, "push button", "Создать..."))
+    through_file_dialog("Папка для заданий", folder)
+    question = ("В папке «%s» уже есть файлы этого набора: «Вариант 1, набор 2026.csv», «Вариант 2, набор 2026.csv», "
+                "«Вариант 3, набор 2026.csv» и ещё 3. Заменить их?" % folder)
+    check(alert(question) == TASKS, "the question's title")
+    expect_spoken(mark, "Заменить их?")
+    click(find(next(w for c, w in windows() if w.getRoleName() == "alert"), "push button", "Нет"))
+    wait_for(no_alert, "the question to close")
+    check({name: os.path.getmtime(os.path.join(folder, name)) for name in made} == made_at, "a file of the set was written again")
     click(control(TASKS, "push button", "Закрыть"))
     wait_for_windows([MAIN])
     click(control(MAIN, "push button", "Выход"))

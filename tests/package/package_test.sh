@@ -7,6 +7,9 @@
 #
 #   package_test.sh <build folder> <version>
 set -euo pipefail
+# A packager's usual file modes, whatever the caller's (the coverage run
+# lets every user write its counts).
+umask 022
 build=$1
 version=$2
 work=$(mktemp -d)

@@ -78,6 +78,9 @@ private slots:
         QCOMPARE(in<QComboBox>("Uroven_cmb")->currentText(), QString("t, p, c и s каждого вращения"));
         program.click(window::Praktika_frm, "Nachat_cmd");
         QCOMPARE(program.focus()->accessibleName(), QString("t вращения (1,2)"));
+        answer("");  // Enter on an empty box asks for a value there
+        QCOMPARE(verdict(), QString("Наберите значение и нажмите Enter."));
+        QCOMPARE(program.focus()->accessibleName(), QString("t вращения (1,2)"));
 
         answer("0,6");
         QCOMPARE(verdict(), "неверно: t = ±1/(|m| + √(m² + 1)) со знаком m при m = " + local("0,75."));
