@@ -350,16 +350,6 @@ private slots:
         QVERIFY(program.messages.isEmpty());
     }
 
-    void aSaveIntoAFolderThatIsNotThereSaysSo()
-    {
-        program.solve({{"1", "0"}, {"0", "1"}}, {"5", "6"});
-        chosen = folder.filePath("gone/system.csv");
-        QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(program.messages, QStringList("Сохранение системы уравнений | Не удаётся сохранить файл «" + chosen
-                                               + "»: такой папки нет. Прежний файл, если он был, остался без "
-                                                 "изменений. | exclamation"));
-    }
-
     void aFileDroppedOnAWindowOrTheCommandLineOpensTheGrid()
     {
         const QString path = file("dropped.txt", "1\t2\r\n3\t4\r\n");

@@ -7,8 +7,7 @@
 #
 #   package_test.sh <build folder> <version>
 set -euo pipefail
-# A packager's usual file modes, whatever the caller's (the coverage run
-# lets every user write its counts).
+# A packager's usual file modes, whatever the caller's.
 umask 022
 build=$1
 version=$2

@@ -149,8 +149,9 @@ private slots:
         const QString wanted = folder;
         folder = wanted + "/нет такой папки";
         make();
-        QCOMPARE(program.messages.value(0).section(" | ", 1, 1).section(':', 1).trimmed(),
-                 QString("такой папки нет. Прежний файл, если он был, остался без изменений."));
+        QCOMPARE(program.messages, QStringList("Задания для группы | Не удаётся сохранить файл «" + folder
+                                               + "/Вариант 1, набор 7.csv»: такой папки нет. Прежний файл, если он "
+                                                 "был, остался без изменений. | exclamation"));
         folder = wanted;
         program.messages.clear();
 
