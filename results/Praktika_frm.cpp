@@ -404,9 +404,27 @@ void Praktika_frm::showStep(bool anew)
         grid->setColumnStretch(1, 1);
         grid->setColumnStretch(2, 1);
     }
-    // Every value of the step in sight, up to seven of them; more scroll.
-    // Where the screen has less room, the picture gives up some of its
-    // height first, then fewer values stand in sight.
+    fitToScreen();
+    refreshPicture();
+    QWidget* focus = currentBox();
+    Proverit_cmd->setEnabled(focus != nullptr);
+    Pokazat_cmd->setEnabled(focus != nullptr);
+    Dalee_cmd->setEnabled(stepDone());
+    orderTabs();
+    if (focus)
+        Znacheniya_scr->ensureWidgetVisible(focus);
+    else
+        focus = stepDone() ? static_cast<QWidget*>(Dalee_cmd) : Sokhranit_cmd;
+    focus->setFocus(Qt::OtherFocusReason);
+    for (QWidget* box : turnOff)
+        box->setEnabled(false);
+}
+
+// Every value of the step in sight, up to seven of them; more scroll.
+// Where the screen has less room, the picture gives up some of its height
+// first, then fewer values stand in sight.
+void Praktika_frm::fitToScreen()
+{
     const int row = Proverit_cmd->sizeHint().height() + 6;
     int rows = 7;
     if (const QScreen* shownOn = screen()) {
@@ -430,13 +448,12 @@ void Praktika_frm::showStep(bool anew)
         rows = std::clamp((room - leastHeight()) / row, 1, 7);
     }
     Znacheniya_scr->setMinimumHeight(std::min(Znacheniya_pnl->sizeHint().height(), rows * row));
-    refreshPicture();
-    QWidget* focus = currentBox();
-    Proverit_cmd->setEnabled(focus != nullptr);
-    Pokazat_cmd->setEnabled(focus != nullptr);
-    Dalee_cmd->setEnabled(stepDone());
-    // Tab goes from the picture through the boxes of the step, in the
-    // method's order, to the buttons.
+}
+
+// Tab goes from the picture through the boxes of the step, in the method's
+// order, to the buttons.
+void Praktika_frm::orderTabs()
+{
     std::vector<QWidget*> chain = {Matritsa_pic};
     for (const Row& row : rows_) {
         if (row.box)
@@ -445,13 +462,6 @@ void Praktika_frm::showStep(bool anew)
     chain.insert(chain.end(), {Proverit_cmd, Pokazat_cmd, Dalee_cmd, Sokhranit_cmd, Pechat_cmd, Zanovo_cmd, Zakryt_cmd});
     for (std::size_t k = 1; k < chain.size(); ++k)
         setTabOrder(chain[k - 1], chain[k]);
-    if (focus)
-        Znacheniya_scr->ensureWidgetVisible(focus);
-    else
-        focus = stepDone() ? static_cast<QWidget*>(Dalee_cmd) : Sokhranit_cmd;
-    focus->setFocus(Qt::OtherFocusReason);
-    for (QWidget* box : turnOff)
-        box->setEnabled(false);
 }
 
 // The picture of the student's matrix; its name and description say the

@@ -62,6 +62,8 @@ private:
     void openOnSystem();
     // The step shown, the focus in its current box.
     void showStep(bool anew = false);
+    void fitToScreen();
+    void orderTabs();
     void addRow(std::size_t k, const practice::Item& item, bool current);
     void updateRow(std::size_t k, const practice::Item& item, bool current, std::vector<QWidget*>& turnOff);
     void refreshPicture();

@@ -130,6 +130,17 @@ Zadaniya_frm::Zadaniya_frm()
                              static_cast<QWidget*>(Osobye_chk), static_cast<QWidget*>(Nomer_txt)})
         tabOrder().add(control, index++);
 
+    layOutControls();
+    setCancelButton(Zakryt_cmd);
+    setLeaveButton(Zakryt_cmd);
+    events().onClick(Sozdat_cmd, &Zadaniya_frm::Sozdat_cmd_Click);
+    events().onClick(Zakryt_cmd, &Zadaniya_frm::Zakryt_cmd_Click);
+}
+
+// The boxes under their labels, the bar and the result below them, the
+// buttons at the bottom right.
+void Zadaniya_frm::layOutControls()
+{
     auto* page = new QWidget(this);
     auto* form = new QFormLayout;
     const auto row = [&](const QString& caption, QWidget* control) {
@@ -148,11 +159,7 @@ Zadaniya_frm::Zadaniya_frm()
     layout->addLayout(form);
     layout->addWidget(Khod_bar);
     layout->addWidget(Itog_lbl, 1);
-    setCancelButton(Zakryt_cmd);
-    setLeaveButton(Zakryt_cmd);
     platform::layOutPage(this, page, {Sozdat_cmd, Zakryt_cmd});
-    events().onClick(Sozdat_cmd, &Zadaniya_frm::Sozdat_cmd_Click);
-    events().onClick(Zakryt_cmd, &Zadaniya_frm::Zakryt_cmd_Click);
 }
 
 void Zadaniya_frm::Form_Load()

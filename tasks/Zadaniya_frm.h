@@ -27,6 +27,7 @@ public:
     void Form_Load() override;
 
 private:
+    void layOutControls();
     void Sozdat_cmd_Click();
     void Zakryt_cmd_Click();
 
