@@ -1,7 +1,8 @@
 // The reader of a system's file against any bytes, under either settings:
 // it never fails but by a refusal; a system it accepts has 2 to 8 equations
 // of n coefficients and n right-hand sides or none; and what it accepts,
-// written back as the program saves it (with commas, quoted where needed),
+// written back as the program saves it (the columns' names, then the rows
+// with commas, quoted where needed),
 // reads back as the same cells: also with a column of row names before it,
 // as R writes them, which is left out; while a column of numbers that are
 // not the rows' numbers, under the same header, is never left out.
@@ -39,8 +40,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto noNumber = [&](const std::u16string& cell) { return !platform::parseNumber(cell, settings); };
     if (std::all_of(rows[0].begin(), rows[0].end(), noNumber))
         return 0;
+    // Saved as the program saves it: the columns' names over the rows, so that
+    // a first row such as 0, 1, 2, 3 is not taken for pandas' line of the
+    // columns' numbers.
+    std::vector<std::vector<std::u16string>> saved = {{}};
+    for (std::size_t k = 1; k <= n; ++k)
+        saved[0].push_back(u"Х" + std::u16string(1, char16_t(u'0' + k)));
+    if (!system->rightHandSides.empty())
+        saved[0].push_back(u"b");
+    saved.insert(saved.end(), rows.begin(), rows.end());
     for (const system_file::Separator separator : {system_file::Separator::Comma, system_file::Separator::Tab}) {
-        const auto again = system_file::read(system_file::write(rows, separator, "\n"), settings);
+        const auto again = system_file::read(system_file::write(saved, separator, "\n"), settings);
         const auto* back = std::get_if<system_file::System>(&again);
         if (!back || back->coefficients != system->coefficients || back->rightHandSides != system->rightHandSides)
             __builtin_trap();  // a system saved reads back as it was
