@@ -10,11 +10,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDate>
 #include <QImage>
 #include <QPainter>
 
+#include "bench/qt_bench.h"
 #include "course/course_steps.h"
 #include "platform/regional_settings.h"
 #include "results/course_paper.h"
@@ -49,11 +49,6 @@ const std::vector<CourseStep>& steps()
 {
     static const std::vector<CourseStep> all = eightUnknowns();
     return all;
-}
-
-void budget(benchmark::State& state, double milliseconds)
-{
-    state.counters["budget_ms"] = milliseconds;
 }
 
 // One rotation step laid out and drawn into a window of 1200 x 640 pixels.
@@ -112,9 +107,5 @@ BENCHMARK(everyStepAsPdf)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    platform::readRegionalSettings();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return runInApplication(argc, argv);
 }

@@ -7,11 +7,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDate>
 
+#include "bench/qt_bench.h"
 #include "documents/task_set.h"
-#include "platform/regional_settings.h"
 #include "tasks/task_paper.h"
 
 namespace {
@@ -32,11 +31,6 @@ const std::vector<tasks::Variant>& set()
 {
     static const std::vector<tasks::Variant> made = tasks::makeSet(largest());
     return made;
-}
-
-void budget(benchmark::State& state, double milliseconds)
-{
-    state.counters["budget_ms"] = milliseconds;
 }
 
 void makeTheSet(benchmark::State& state)
@@ -79,9 +73,5 @@ BENCHMARK(theWholeSet)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    platform::readRegionalSettings();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return runInApplication(argc, argv);
 }
