@@ -2,13 +2,6 @@
 
 #include "solver/error_figure.h"
 
-SolveDocument::Outcome SolveDocument::outcome() const
-{
-    if (stopped())
-        return Outcome::StoppedOnError;
-    return record.solved ? Outcome::Solved : Outcome::StoppedAtPivot;
-}
-
 const std::optional<platform::RuntimeError>& SolveDocument::stopped() const
 {
     return record.stopped ? record.stopped : check.stopped;

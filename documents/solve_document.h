@@ -17,12 +17,6 @@
 // variables the windows and the kernel work on stay as they are; this holds
 // what goes beyond them.
 struct SolveDocument {
-    enum class Outcome {
-        Solved,          // the unknowns found
-        StoppedAtPivot,  // a pivot below the threshold
-        StoppedOnError,  // a run-time error: an overflow in the solve or in its check
-    };
-
     // How well each equation is met by the unknowns found, and the error
     // figure; or the run-time error that stopped the check.
     struct Check {
@@ -40,7 +34,6 @@ struct SolveDocument {
     SolveRecord record;
     Check check;
 
-    Outcome outcome() const;
     // The run-time error that stopped the solve or its check, if any.
     const std::optional<platform::RuntimeError>& stopped() const;
 };

@@ -41,13 +41,6 @@ void TabOrder::setTabIndex(QWidget* control, int index)
     apply();
 }
 
-int TabOrder::tabIndex(QWidget* control) const
-{
-    settle();
-    const auto it = std::find(order_.begin(), order_.end(), control);
-    return it == order_.end() ? -1 : static_cast<int>(it - order_.begin());
-}
-
 // Qt's chain follows the order; a control that takes no focus by Tab is left
 // out, as Qt ignores it in the chain.
 void TabOrder::apply() const

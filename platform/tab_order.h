@@ -17,8 +17,6 @@ public:
     void add(QWidget* control, int designIndex);
 
     void setTabIndex(QWidget* control, int index);
-    // The control's place in the order, or -1 for a control not in it.
-    int tabIndex(QWidget* control) const;
 
     // The control with the lowest index that can take the focus, which a
     // window opens with.

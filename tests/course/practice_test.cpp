@@ -114,6 +114,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Transcript, testing::ValuesIn(dataRows("practice
 TEST(Practice, TheSolvesOwnValueIsRightToo)
 {
     Practice practice(solved({{2, 1}, {1, 3}}, {3, 4}), Level::WithCosineAndSine, 0, Russian);
+    EXPECT_EQ(said(practice.answer(u"0,24").words), "Нужно не меньше трёх значащих цифр, если значение не точное.");
     EXPECT_EQ(said(practice.answer(u"0,237").words), "верно.");   // t = 0,23607 cut short
     practice.show();                                                // p
     EXPECT_EQ(said(practice.answer(u"0,8944").words), "верно.");  // 0,89364 from 0,237; exactly 0,89443

@@ -431,6 +431,34 @@ def alt_f4(caption, left):
 SCENARIOS = []
 
 
+def printed_where_there_is_no_printer(dialog, name, options=()):
+    # Ctrl+P with no printer: the dialog offers to print into a PDF file in
+    # the home folder, named after what is printed; Enter prints there. The
+    # printed file's text.
+    key("ctrl+p")
+    control(dialog, "combo box", "Печать в файл (PDF)")
+    printed = os.path.join(SCRATCH, name)
+    output = text_of(control(dialog, "text", "Вывод в файл:"))
+    check(output == printed, "the dialog offers to print into %r" % output)
+    key("Return")
+    wait_for(lambda: dialog not in captions() and os.path.exists(printed), "printed to " + printed)
+    return wait_for(lambda: run("pdftotext", *options, printed, "-"), "the printed file to be read")
+
+
+def cancelled(keys, title):
+    # The dialog the keys open, cancelled by Escape: it closes, and the focus
+    # goes back to the control that had it, where Orca hears it again.
+    before = focused()
+    check(before and before[1], "a named control with the focus before %r: %r" % (title, before))
+    key(keys)
+    window(title)
+    mark = quiet()
+    key("Escape")
+    wait_for(lambda: title not in captions(), "the dialog %r to close" % title)
+    expect_focus(*before)
+    expect_spoken(mark, before[1])
+
+
 def scenario(function):
     SCENARIOS.append(function)
     return function
@@ -572,16 +600,9 @@ def ctrl_p_in_the_course_prints_to_a_pdf_file_where_there_is_no_printer():
     subprocess.run(["xdotool", "windowactivate", "--sync", x_window(RESULTS)], check=True)
     key("F2")
     expect_focus("text", COURSE)
-    key("ctrl+p")
-    dialog = "Печать хода решения"
-    control(dialog, "combo box", "Печать в файл (PDF)")
-    # The file the dialog offers, in the home folder, named after the course.
-    printed = os.path.join(SCRATCH, "Ход решения.pdf")
-    output = text_of(control(dialog, "text", "Вывод в файл:"))
-    check(output == printed, "the dialog offers to print into %r" % output)
-    key("Return")
-    wait_for(lambda: dialog not in captions() and os.path.exists(printed), "the course printed to " + printed)
-    text = wait_for(lambda: run("pdftotext", "-layout", printed, "-"), "the printed file to be read")
+    cancelled("ctrl+p", "Печать хода решения")
+    check(not os.path.exists(os.path.join(SCRATCH, "Ход решения.pdf")), "a cancelled print printed")
+    text = printed_where_there_is_no_printer("Печать хода решения", "Ход решения.pdf", ["-layout"])
     for shown in ("Реализация метода вращений. Ход решения", COURSE_SHOWN[0].strip(), "Страница 1 из 2"):
         check(shown in text, "the printed course lacks %r:\n%s" % (shown, text))
     expect_focus("text", COURSE)
@@ -641,15 +662,8 @@ def every_move_through_the_steps_is_heard():
 
 @scenario
 def the_steps_print_with_their_pictures():
-    key("ctrl+p")
-    dialog = "Печать хода решения"
-    control(dialog, "combo box", "Печать в файл (PDF)")
-    printed = os.path.join(SCRATCH, "Ход решения по шагам.pdf")
-    check(text_of(control(dialog, "text", "Вывод в файл:")) == printed, "the dialog offers another file")
-    key("Return")
-    wait_for(lambda: dialog not in captions() and os.path.exists(printed), "the steps printed to " + printed)
-    text = wait_for(lambda: run("pdftotext", printed, "-"), "the printed steps to be read")
-    pages = int(run("pdfinfo", printed).split("Pages:")[1].split()[0])
+    text = printed_where_there_is_no_printer("Печать хода решения", "Ход решения по шагам.pdf")
+    pages = int(run("pdfinfo", os.path.join(SCRATCH, "Ход решения по шагам.pdf")).split("Pages:")[1].split()[0])
     for shown in ("Шаг 2 из %d: Вращение (1,2)" % STEPS, "Страница %d из %d" % (pages, pages), "−φ = -18,43°"):
         check(shown in text, "the printed steps lack %r:\n%s" % (shown, text))
     expect_focus("image", "Шаг 6 из %d: Прямая подстановка, строка 2" % STEPS)
@@ -796,6 +810,8 @@ def ctrl_s_in_the_results_saves_the_system_through_the_file_dialog():
     os.makedirs(os.path.dirname(path))
     with open(path, "w") as stale:
         stale.write("stale")
+    cancelled("ctrl+s", "Сохранение системы уравнений")
+    check(open(path).read() == "stale", "a cancelled save changed the file")
     key("ctrl+s")
     # In the folder of the file last opened, here on the command line. Typed
     # without its ending: the dialog adds the type's and asks before replacing.
@@ -813,6 +829,7 @@ def ctrl_o_on_the_main_window_opens_a_file_through_the_file_dialog():
     other = os.path.join(SCRATCH, "other.csv")
     with open(other, "w", encoding="utf-8") as system:
         system.write(OTHER_CSV)
+    cancelled("ctrl+o", "Открытие системы уравнений")
     key("ctrl+o")
     # In the folder of the file last chosen, here the one saved.
     through_file_dialog("Открытие системы уравнений", other, opens_in=os.path.dirname(SAVED))
@@ -857,14 +874,9 @@ def practice_on_the_worked_example_is_checked_and_heard_at_every_value():
     answer("1", "верно", "Х2")
     answer("1", "верно", "Шаг выполнен")
     hear(["Return"], "Итог", "Верно с первой попытки: 5; верно не с первой: 1; показано: 0")
-    # Printed where there is no printer: into the PDF file the print dialog offers.
-    key("ctrl+p")
-    dialog = "Печать отчёта о практике"
-    printed = os.path.join(SCRATCH, "Практика.pdf")
-    check(text_of(control(dialog, "text", "Вывод в файл:")) == printed, "the print dialog offers another file")
-    key("Return")
-    wait_for(lambda: dialog not in captions() and os.path.exists(printed), "the report printed to " + printed)
-    check("Студент: ___" in wait_for(lambda: run("pdftotext", printed, "-"), "the printed report"), "the printed report")
+    cancelled("ctrl+p", "Печать отчёта о практике")
+    check("Студент: ___" in printed_where_there_is_no_printer("Печать отчёта о практике", "Практика.pdf"),
+          "the printed report")
     subprocess.run(["xdotool", "windowactivate", "--sync", x_window(PRACTICE)], check=True)
     report = os.path.join(SCRATCH, "practice.pdf")
     key("ctrl+s")
@@ -904,6 +916,8 @@ def a_teacher_makes_a_set_of_tasks_and_a_variant_opens():
     expect_focus("push button", "Создать...")
     folder = os.path.join(SCRATCH, "tasks")
     os.makedirs(folder)
+    cancelled("Return", "Папка для заданий")
+    check(not os.listdir(folder) and TASKS in captions(), "a cancelled folder made files or closed the window")
     mark = quiet()
     key("Return")
     through_file_dialog("Папка для заданий", folder)

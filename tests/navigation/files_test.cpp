@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "platform/file_dialogs.h"
@@ -18,6 +17,7 @@
 #include "results/course_paper.h"
 #include "solver/peremennye.h"
 #include "support/data_file.h"
+#include "support/full_disk.h"
 #include "solver/yadro.h"
 #include "support/pdf_text.h"
 #include "support/program_fixture.h"
@@ -235,9 +235,11 @@ private slots:
         // From the right-hand sides as typed, with tabs where the name asks
         // for them: a text that is no number stays as it is.
         program.type(window::Start2_frm, program.answer(2), "x;\"y\"");
-        chosen = folder.filePath("saved.tsv");
-        QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(QString::fromUtf8(read(chosen)), local("Х1\tХ2\tb\n1,5\t-1234\t3\n1E3\t0,25\t\"x;\"\"y\"\"\"\n"));
+        for (const char* name : {"saved.tsv", "saved.TXT", "saved.tab"}) {
+            chosen = folder.filePath(name);
+            QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
+            QCOMPARE(QString::fromUtf8(read(chosen)), local("Х1\tХ2\tb\n1,5\t-1234\t3\n1E3\t0,25\t\"x;\"\"y\"\"\"\n"));
+        }
     }
 
     // What a spreadsheet makes of a saved system: Gnumeric under the same
@@ -304,13 +306,7 @@ private slots:
             QTest::keyClick(program.focus(), Qt::Key_F2);
             QVERIFY(program.activate(window::HodResheniya_frm));
         }
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        const rlimit unlimited = limit;
-        limit.rlim_cur = 4;
-        setrlimit(RLIMIT_FSIZE, &limit);
-        QTest::keyClick(program.focus(), Qt::Key_S, Qt::ControlModifier);
-        setrlimit(RLIMIT_FSIZE, &unlimited);
+        onAFullDisk(4, [] { QTest::keyClick(ProgramFixture::focus(), Qt::Key_S, Qt::ControlModifier); });
         const QString title = name.endsWith(".csv") ? "Сохранение системы уравнений" : "Сохранение хода решения";
         QCOMPARE(program.messages, QStringList(title + " | Не удаётся сохранить файл «" + chosen + "»: запись не "
                                                "удалась (возможно, на диске нет места). Прежний файл, если он был, "
@@ -502,14 +498,9 @@ private slots:
 
         // A print into a PDF file that fails part way leaves the old file
         // whole, and says so.
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        const rlimit unlimited = limit;
-        limit.rlim_cur = 4;
         const QByteArray printedBefore = read(printer.outputFileName());
-        setrlimit(RLIMIT_FSIZE, &limit);
-        const bool printed = printCourse(printer, course.split('\n'), QDate::currentDate(), "Печать хода решения");
-        setrlimit(RLIMIT_FSIZE, &unlimited);
+        const bool printed = onAFullDisk(
+            4, [&] { return printCourse(printer, course.split('\n'), QDate::currentDate(), "Печать хода решения"); });
         QVERIFY(!printed);
         QCOMPARE(program.messages.value(0).section(" | ", 0, 0), QString("Печать хода решения"));
         QCOMPARE(read(printer.outputFileName()), printedBefore);

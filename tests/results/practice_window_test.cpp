@@ -54,10 +54,11 @@ class PracticeWindowTest : public QObject, public platform::FileDialogs {
         QCoreApplication::processEvents();
     }
 
-    void openOnTheWorkedExample()
+    // Practice opened by F4 from the right-hand sides, on the worked example unless told.
+    void openPractice(const QList<QStringList>& a = {{"3", "4"}, {"1", "2"}}, const QStringList& b = {"7", "3"})
     {
-        program.goToAnswers({{"3", "4"}, {"1", "2"}});
-        program.typeAnswers({"7", "3"});
+        program.goToAnswers(a);
+        program.typeAnswers(b);
         QTest::keyClick(program.focus(), Qt::Key_F4);
         QVERIFY(program.activate(window::Praktika_frm));
     }
@@ -69,7 +70,7 @@ private slots:
 
     void aStudentGoesThroughTheWorkedExampleToTheReport()
     {
-        openOnTheWorkedExample();
+        openPractice();
         QVERIFY2(!lastSolve(), "practice before the solve command shows no answer");
         const QString introduction = in<QPlainTextEdit>("Vvedenie_txt")->toPlainText();
         QVERIFY(introduction.contains("уравнение 1: 3·Х1 + 4·Х2 = 7."));
@@ -77,6 +78,7 @@ private slots:
         QVERIFY(introduction.contains("меньше чем на"));
         QCOMPARE(in<QComboBox>("Uroven_cmb")->currentText(), QString("t, p, c и s каждого вращения"));
         program.click(window::Praktika_frm, "Nachat_cmd");
+        QTest::keyClick(program.focus(), Qt::Key_PageDown);  // a step not done is not skipped
         QCOMPARE(program.focus()->accessibleName(), QString("t вращения (1,2)"));
         answer("");  // Enter on an empty box asks for a value there
         QCOMPARE(verdict(), QString("Наберите значение и нажмите Enter."));
@@ -111,11 +113,16 @@ private slots:
         QTest::keySequence(program.focus(), QKeySequence::Save);
         QFile report(chosen + ".pdf");
         QVERIFY(report.open(QIODevice::ReadOnly) && report.read(4) == "%PDF");
+        // A name ending in .txt: plain text.
+        chosen = folder.filePath("отчёт.txt");
+        QTest::keySequence(program.focus(), QKeySequence::Save);
+        QFile text(chosen);
+        QVERIFY(text.open(QIODevice::ReadOnly) && text.readAll().contains("Верно с первой попытки: 4;"));
     }
 
     void closedAndOpenedAgainItGoesOnWhereTheStudentStopped()
     {
-        openOnTheWorkedExample();
+        openPractice();
         program.click(window::Praktika_frm, "Nachat_cmd");
         answer("0,5");
         QTest::keyClick(program.focus(), Qt::Key_Escape);
@@ -126,7 +133,20 @@ private slots:
         QCOMPARE(program.focus()->accessibleName(), QString("p вращения (1,2)"));
         QCOMPARE(in<QLineEdit>("Znachenie_txt(2)")->text(), local("0,5"));
         QCOMPARE(in<QLabel>("Otmetka_lbl(2)")->text(), QString("верно с первой попытки"));
-        // Started again, it asks first, then asks from the start.
+        // F4 again while it is open, minimized: shown again, and the value typed
+        // and not yet checked stays.
+        in<QLineEdit>("Znachenie_txt(3)")->setText("12");
+        ProgramFixture::window(window::Praktika_frm)->showMinimized();
+        QVERIFY(program.activate(window::Start2_frm));
+        QTest::keyClick(program.focus(), Qt::Key_F4);
+        QVERIFY(program.activate(window::Praktika_frm));
+        QVERIFY(!ProgramFixture::window(window::Praktika_frm)->isMinimized());
+        QCOMPARE(in<QLineEdit>("Znachenie_txt(3)")->text(), QString("12"));
+        // Started again, it asks first: "Нет" keeps the work; "Да" asks from the start.
+        program.answerYes = false;
+        program.click(window::Praktika_frm, "Zanovo_cmd");
+        program.answerYes = true;
+        QVERIFY(in<QLineEdit>("Znachenie_txt(3)")->isVisible() && in<QLineEdit>("Znachenie_txt(3)")->text() == "12");
         program.click(window::Praktika_frm, "Zanovo_cmd");
         QVERIFY(program.messages.last().endsWith("Начать практику на этой системе заново? Сделанное в ней будет потеряно. | question"));
         QCOMPARE(program.focusName(), QString("Praktika_frm.Vvedenie_txt"));
@@ -136,15 +156,17 @@ private slots:
     // value; Tab walks the boxes of a step in the method's order.
     void everythingIsAskedInTheMethodsOrder()
     {
-        openOnTheWorkedExample();
+        openPractice();
         in<QComboBox>("Uroven_cmb")->setCurrentIndex(2);
         program.click(window::Praktika_frm, "Nachat_cmd");
         QCOMPARE(program.focusName(), QString("Praktika_frm.Znachenie_cmb(0)"));
+        QTest::keyClick(program.focus(), Qt::Key_Return);
+        QCOMPARE(verdict(), QString("Выберите ответ стрелками и нажмите Enter."));
         QTest::keyClick(program.focus(), Qt::Key_Down);
         QTest::keyClick(program.focus(), Qt::Key_Return);
         QVERIFY2(verdict().startsWith("неверно: сравните d = A(1,2) = 4 и e = A(1,1) = 3."), qPrintable(verdict()));
         in<QComboBox>("Znachenie_cmb(0)")->setCurrentIndex(2);
-        QTest::keyClick(program.focus(), Qt::Key_Return);
+        QTest::keyClick(program.focus(), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(verdict(), QString("верно."));
         for (const char* value : {"0,75", "0,5", "5", "0,6", "0,8", "2,2", "0,4"})
             answer(value);
@@ -154,6 +176,24 @@ private slots:
         QCOMPARE(program.focus()->accessibleDescription(), QString("верно с первой попытки"));
         QTest::keyClick(program.focus(), Qt::Key_Backtab);
         QCOMPARE(program.focus()->accessibleName(), QString("A(2,1) после вращения (1,2)"));
+    }
+
+    // c from a t rounded to three digits is right by the student's numbers
+    // and off the exact one: said once, beside the verdict.
+    void aDriftFromTheExactSolutionIsToldBesideTheVerdict()
+    {
+        openPractice({{"2", "1"}, {"1", "3"}}, {"3", "4"});
+        in<QComboBox>("Uroven_cmb")->setCurrentIndex(1);
+        program.click(window::Praktika_frm, "Nachat_cmd");
+        answer("0,237");
+        program.click(window::Praktika_frm, "Pokazat_cmd");
+        answer("0,8936");
+        const QString drift = "верно. Ваши принятые числа разошлись с точным решением из-за округлений: точное значение здесь "
+                              + local("0,894427.");
+        QVERIFY2(verdict().startsWith(drift), qPrintable(verdict()));
+        QVERIFY2(heard().startsWith(drift), qPrintable(heard()));
+        answer("0,4488");
+        QCOMPARE(verdict(), QString("верно. Шаг выполнен. Дальше — Enter или PgDn."));  // told once
     }
 
     void aRightHandSideThatIsNoNumberIsRefusedAsTheSolveRefusesIt()

@@ -218,6 +218,12 @@ private slots:
         QTest::keyClicks(jump->lineEdit(), "(1,2)");
         QTest::keyClick(jump->lineEdit(), Qt::Key_Return);
         moved();
+        // A step the course has not: told, and the list back on the step shown.
+        jump->lineEdit()->selectAll();
+        QTest::keyClicks(jump->lineEdit(), "(5,6)");
+        QTest::keyClick(jump->lineEdit(), Qt::Key_Return);
+        QCOMPARE(notice->accessibleName(), QString("Шага «(5,6)» нет."));
+        QCOMPARE(jump->currentText(), jump->itemText(1));
         QCOMPARE(reached, QStringList({"Шаг 2 из 6", "Шаг 6 из 6", "Шаг 5 из 6", "Шаг 4 из 6", "Шаг 1 из 6", "Шаг 2 из 6",
                                        "Шаг 3 из 6", "Шаг 6 из 6", "Шаг 5 из 6", "Шаг 1 из 6", "Шаг 4 из 6", "Шаг 2 из 6"}));
         QCOMPARE(announced, reached);

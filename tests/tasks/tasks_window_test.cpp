@@ -1,6 +1,3 @@
-#include <csignal>
-#include <sys/resource.h>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -15,6 +12,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/regional_settings.h"
 #include "support/data_file.h"
+#include "support/full_disk.h"
 #include "support/pdf_text.h"
 #include "support/program_fixture.h"
 
@@ -147,6 +145,9 @@ private slots:
     {
         openAndChoose("2", "3", "7");
         const QString wanted = folder;
+        folder.clear();  // the folder dialog cancelled: nothing made, nothing said
+        make();
+        QVERIFY(program.messages.isEmpty() && !QFile::exists("Задания 7.pdf"));
         folder = wanted + "/нет такой папки";
         make();
         QCOMPARE(program.messages, QStringList("Задания для группы | Не удаётся сохранить файл «" + folder
@@ -156,13 +157,7 @@ private slots:
         program.messages.clear();
 
         // The systems are written, then the answer key does not fit.
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        const rlimit unlimited = limit;
-        limit.rlim_cur = 2000;
-        setrlimit(RLIMIT_FSIZE, &limit);
-        make();
-        setrlimit(RLIMIT_FSIZE, &unlimited);
+        onAFullDisk(2000, [this] { make(); });
         QVERIFY2(program.messages.value(0).contains("Ответы 7.pdf"), qPrintable(program.messages.join('\n')));
         QCOMPARE(files(folder), QStringList());
 

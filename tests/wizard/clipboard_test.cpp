@@ -85,6 +85,9 @@ private slots:
         QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
         QCOMPARE(box->text(), QString("152"));
         QCOMPARE(program.box(window::Start_frm, cell(1, 2))->text(), QString());
+        paste(box, "");  // nothing to paste: nothing changes, nothing is said
+        QCOMPARE(box->text(), QString("152"));
+        QVERIFY(program.messages.isEmpty());
     }
 
     void aColumnOrARowFillsTheRightHandSidesDownwards()

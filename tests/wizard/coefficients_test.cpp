@@ -1,3 +1,6 @@
+#include <stdexcept>
+
+#include "platform/control_events.h"
 #include "shell/Spravka_frm.h"
 #include "support/program_fixture.h"
 
@@ -89,6 +92,10 @@ private slots:
         QCOMPARE(program.messages,
                  QStringList("Реализация метода вращений | Ошибка выполнения '13':\n\nНесоответствие типа | stop"));
         QCOMPARE(program.openWindows(), ProgramFixture::names({window::Start_frm}));
+        // An error of no kind the program knows: error 0, with its own words.
+        program.messages.clear();
+        platform::ControlEvents::runGuarded([] { throw std::length_error("vector::reserve"); });
+        QCOMPARE(program.messages, QStringList("Реализация метода вращений | Ошибка выполнения '0':\n\nvector::reserve | stop"));
     }
 
     void anotherWindowComingToTheFrontMovesNoFocus()
