@@ -232,8 +232,9 @@ private slots:
         QVERIFY(!program.window(window::Start_frm)->findChild<QLabel*>("Zametka_lbl")->isVisibleTo(program.window(window::Start_frm)));
         program.click(window::Start_frm, "Next_cmd");
         QCOMPARE(boxes(window::Start2_frm, {0, 1}), QStringList({"3", local("-0,5")}));
-        // From the right-hand sides as typed, with tabs where the name asks
-        // for them: a text that is no number stays as it is.
+        // From the right-hand sides as typed, with tabs where the name's
+        // ending asks for them (.tsv, .txt, .tab, in either case): a text
+        // that is no number stays as it is.
         program.type(window::Start2_frm, program.answer(2), "x;\"y\"");
         for (const char* name : {"saved.tsv", "saved.TXT", "saved.tab"}) {
             chosen = folder.filePath(name);
