@@ -445,9 +445,10 @@ def printed_where_there_is_no_printer(dialog, name, options=()):
     return wait_for(lambda: run("pdftotext", *options, printed, "-"), "the printed file to be read")
 
 
-def cancelled(keys, title):
-    # The dialog the keys open, cancelled by Escape: it closes, and the focus
-    # goes back to the control that had it, where Orca hears it again.
+def cancelled(keys, title, caption):
+    # The dialog the keys open over the window, cancelled by Escape: it closes,
+    # and the focus goes back to the control that had it, where Orca hears it
+    # again.
     before = focused()
     check(before and before[1], "a named control with the focus before %r: %r" % (title, before))
     key(keys)
@@ -457,6 +458,9 @@ def cancelled(keys, title):
     wait_for(lambda: title not in captions(), "the dialog %r to close" % title)
     expect_focus(*before)
     expect_spoken(mark, before[1])
+    # weston gives the keyboard to no window once a dialog has closed: the
+    # window to the front, as a person's click would bring it.
+    subprocess.run(["xdotool", "windowactivate", "--sync", x_window(caption)], check=True)
 
 
 def scenario(function):
@@ -600,7 +604,7 @@ def ctrl_p_in_the_course_prints_to_a_pdf_file_where_there_is_no_printer():
     subprocess.run(["xdotool", "windowactivate", "--sync", x_window(RESULTS)], check=True)
     key("F2")
     expect_focus("text", COURSE)
-    cancelled("ctrl+p", "Печать хода решения")
+    cancelled("ctrl+p", "Печать хода решения", COURSE)
     check(not os.path.exists(os.path.join(SCRATCH, "Ход решения.pdf")), "a cancelled print printed")
     text = printed_where_there_is_no_printer("Печать хода решения", "Ход решения.pdf", ["-layout"])
     for shown in ("Реализация метода вращений. Ход решения", COURSE_SHOWN[0].strip(), "Страница 1 из 2"):
@@ -810,7 +814,7 @@ def ctrl_s_in_the_results_saves_the_system_through_the_file_dialog():
     os.makedirs(os.path.dirname(path))
     with open(path, "w") as stale:
         stale.write("stale")
-    cancelled("ctrl+s", "Сохранение системы уравнений")
+    cancelled("ctrl+s", "Сохранение системы уравнений", RESULTS)
     check(open(path).read() == "stale", "a cancelled save changed the file")
     key("ctrl+s")
     # In the folder of the file last opened, here on the command line. Typed
@@ -829,7 +833,7 @@ def ctrl_o_on_the_main_window_opens_a_file_through_the_file_dialog():
     other = os.path.join(SCRATCH, "other.csv")
     with open(other, "w", encoding="utf-8") as system:
         system.write(OTHER_CSV)
-    cancelled("ctrl+o", "Открытие системы уравнений")
+    cancelled("ctrl+o", "Открытие системы уравнений", MAIN)
     key("ctrl+o")
     # In the folder of the file last chosen, here the one saved.
     through_file_dialog("Открытие системы уравнений", other, opens_in=os.path.dirname(SAVED))
@@ -874,7 +878,7 @@ def practice_on_the_worked_example_is_checked_and_heard_at_every_value():
     answer("1", "верно", "Х2")
     answer("1", "верно", "Шаг выполнен")
     hear(["Return"], "Итог", "Верно с первой попытки: 5; верно не с первой: 1; показано: 0")
-    cancelled("ctrl+p", "Печать отчёта о практике")
+    cancelled("ctrl+p", "Печать отчёта о практике", PRACTICE)
     check("Студент: ___" in printed_where_there_is_no_printer("Печать отчёта о практике", "Практика.pdf"),
           "the printed report")
     subprocess.run(["xdotool", "windowactivate", "--sync", x_window(PRACTICE)], check=True)
@@ -916,7 +920,7 @@ def a_teacher_makes_a_set_of_tasks_and_a_variant_opens():
     expect_focus("push button", "Создать...")
     folder = os.path.join(SCRATCH, "tasks")
     os.makedirs(folder)
-    cancelled("Return", "Папка для заданий")
+    cancelled("Return", "Папка для заданий", TASKS)
     check(not os.listdir(folder) and TASKS in captions(), "a cancelled folder made files or closed the window")
     mark = quiet()
     key("Return")
