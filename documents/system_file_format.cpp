@@ -564,6 +564,15 @@ std::variant<System, Refusal> read(std::string_view bytes, const platform::Numbe
     return system;
 }
 
+std::vector<std::u16string> columnNames(int n)
+{
+    std::vector<std::u16string> names;
+    for (int j = 1; j <= n; ++j)
+        names.push_back(u"Х" + platform::utf16(std::to_string(j)));
+    names.push_back(u"b");
+    return names;
+}
+
 std::string write(const std::vector<std::vector<std::u16string>>& rows, Separator separator, std::string_view lineEnd)
 {
     // A cell is quoted where it holds its own separator, one that the reader

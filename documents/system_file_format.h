@@ -95,6 +95,9 @@ inline constexpr std::size_t CellsShown = 4;
 // stay as written.
 std::variant<System, Refusal> read(std::string_view bytes, const platform::NumberFormat& settings);
 
+// The names of the columns over a saved system: Х1 … Хn, then b.
+std::vector<std::u16string> columnNames(int n);
+
 // A system as a file is saved: UTF-8 without a mark, cells separated by the
 // separator given (not Blanks), a cell in double quotes where it holds a
 // character that would otherwise separate, each line ended by lineEnd. Rows

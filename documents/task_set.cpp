@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "documents/solve_document.h"
+#include "documents/system_file_format.h"
 #include "platform/runtime/utf8.h"
 
 namespace tasks {
@@ -243,10 +244,7 @@ std::vector<Text> equations(const Variant& variant, const platform::NumberFormat
 std::vector<std::vector<Text>> systemRows(const Variant& variant, const platform::NumberFormat& format)
 {
     const std::size_t n = variant.x.size();
-    std::vector<std::vector<Text>> rows(1);
-    for (std::size_t j = 1; j <= n; ++j)
-        rows[0].push_back(u"Х" + index(int(j)));
-    rows[0].push_back(u"b");
+    std::vector<std::vector<Text>> rows = {system_file::columnNames(int(n))};
     for (std::size_t i = 0; i < n; ++i) {
         rows.emplace_back();
         for (const int cell : variant.a[i])

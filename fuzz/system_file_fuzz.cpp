@@ -43,11 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Saved as the program saves it: the columns' names over the rows, so that
     // a first row such as 0, 1, 2, 3 is not taken for pandas' line of the
     // columns' numbers.
-    std::vector<std::vector<std::u16string>> saved = {{}};
-    for (std::size_t k = 1; k <= n; ++k)
-        saved[0].push_back(u"Х" + std::u16string(1, char16_t(u'0' + k)));
-    if (!system->rightHandSides.empty())
-        saved[0].push_back(u"b");
+    std::vector<std::vector<std::u16string>> saved = {system_file::columnNames(int(n))};
+    if (system->rightHandSides.empty())
+        saved[0].pop_back();
     saved.insert(saved.end(), rows.begin(), rows.end());
     for (const system_file::Separator separator : {system_file::Separator::Comma, system_file::Separator::Tab}) {
         const auto again = system_file::read(system_file::write(saved, separator, "\n"), settings);

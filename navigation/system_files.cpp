@@ -186,16 +186,6 @@ QString unread(const platform::ReadFile& input, const QString& file)
     return QString();
 }
 
-// The names of the columns that a saved system's first line gives.
-std::vector<std::u16string> columnNames(int n)
-{
-    std::vector<std::u16string> names;
-    for (int j = 1; j <= n; ++j)
-        names.push_back(u"Х" + QString::number(j).toStdU16String());
-    names.push_back(u"b");
-    return names;
-}
-
 // Cells in «», as many as fit in a line of the note.
 QString quotedCells(const std::vector<std::u16string>& cells)
 {
@@ -215,7 +205,7 @@ QString noticeOf(const system_file::System& system)
     const bool numbered = !system.header.empty() && std::all_of(system.header.begin(), system.header.end(), [](const auto& cell) {
         return std::all_of(cell.begin(), cell.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
     });
-    if (!system.header.empty() && system.header != columnNames(system.n))
+    if (!system.header.empty() && system.header != system_file::columnNames(system.n))
         notes.append(numbered ? QStringLiteral("Первая строка файла — номера столбцов; она пропущена.")
                               : QStringLiteral("Первая строка файла — названия столбцов; она пропущена."));
     if (!system.rowNames.empty())
@@ -331,7 +321,7 @@ void save(QWidget* parent, const SystemTexts& system)
     // them: a spreadsheet shows it over the numbers (and Gnumeric, which
     // guesses each column's decimal mark from its lines after the first,
     // then reads every number as one), and the program skips it.
-    std::vector<std::vector<std::u16string>> rows = {columnNames(system.n)};
+    std::vector<std::vector<std::u16string>> rows = {system_file::columnNames(system.n)};
     for (int i = 0; i < system.n; ++i) {
         rows.emplace_back();
         for (const QString& cell : system.coefficients.at(i))
