@@ -41,10 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         __builtin_trap();  // an accepted text must give a finite double
 
     if (size >= 9) {
-        double value = 0;
+        double value = 0, rounded = 0;
         std::memcpy(&value, data + 1, sizeof value);
-        double rounded = 0;
-        if (std::isfinite(value) && roundedTo15Digits(value, rounded)) {
+        const bool shown = std::isfinite(value) && roundedTo15Digits(value, rounded);
+        if (shown) {
             const auto back = platform::parseNumber(platform::writeGeneral(value, format), format);
             if (!back || *back != rounded)
                 __builtin_trap();  // what the program shows must read back as what it means
@@ -52,8 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // The decimal rule: within the decimal range (to 15 digits) a text that
         // reads back as the value to 15 digits or to its 28th place; beyond it,
         // the overflow error and nothing else.
-        const bool inRange = std::isfinite(value) && roundedTo15Digits(value, rounded)
-                             && std::fabs(rounded) <= 7.92281625142643e28;
+        const bool inRange = shown && std::fabs(rounded) <= 7.92281625142643e28;
         try {
             const auto back = platform::parseNumber(platform::writeDecimal(value, format), format);
             if (!inRange || !back || std::fabs(*back - value) > std::max(std::fabs(value) * 1e-14, 1e-28))

@@ -20,10 +20,8 @@ plain = sys.argv[2:]
 faults = [] if plain else ["no plain folder given"]
 # The folders of the program: every folder of sources but the tests, tools,
 # benchmarks and fuzzers, the platform's plain runtime as one of its own.
-folders = sorted({str(p.parent.relative_to(root)).split("/")[0] for p in root.glob("*/**/*.cpp")}
-                 - {"tests", "tools", "bench", "fuzz"} - {f for f in map(str, root.glob("build*"))}
-                 | {"platform/runtime"})
-folders = [f for f in folders if not f.startswith("build")]
+folders = sorted(f for f in {str(p.parent.relative_to(root)).split("/")[0] for p in root.glob("*/**/*.cpp")}
+                 | {"platform/runtime"} if f not in ("tests", "tools", "bench", "fuzz") and not f.startswith("build"))
 
 
 def sources(prefix):
