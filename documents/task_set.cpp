@@ -257,8 +257,10 @@ std::vector<std::vector<Text>> systemRows(const Variant& variant, const platform
 std::vector<std::vector<Text>> answerRows(const std::vector<Variant>& set, const platform::NumberFormat& format)
 {
     std::vector<std::vector<Text>> rows(1, {u"Вариант"});
-    for (std::size_t j = 1; !set.empty() && j <= set.front().x.size(); ++j)
-        rows[0].push_back(u"Х" + index(int(j)));
+    if (!set.empty()) {  // the unknowns' names, as over a saved system, without its b
+        const std::vector<Text> names = system_file::columnNames(int(set.front().x.size()));
+        rows[0].insert(rows[0].end(), names.begin(), names.end() - 1);
+    }
     for (const Variant& variant : set) {
         rows.push_back({index(variant.number)});
         for (const int value : variant.x)
