@@ -495,8 +495,9 @@ def the_main_window_opens_with_the_focus_on_start():
     wait_for_windows([MAIN], timeout=10)
     expect_focus("push button", "Начать работу")
     check_window(MAIN)
-    # The screen reader has the window too before the first key: a screen
-    # reader slow to start on a new machine has its keyboard hooks set by then.
+    # The screen reader says the control with the focus too, before the first
+    # key: a screen reader slow to start on a new machine has its keyboard
+    # hooks set by then.
     expect_spoken(0, "Начать работу")
 
 
